@@ -1,0 +1,47 @@
+#include "support/GlContext.h"
+
+#include <GL/freeglut.h>
+
+#include <cstdlib>
+
+namespace {
+int windowId = 0;
+}
+
+bool GlContext::ensure(int width, int height) {
+    if (windowId != 0) {
+        glutSetWindow(windowId);
+        return true;
+    }
+    const char* display = std::getenv("DISPLAY");
+    if (!display || !*display) return false;
+    int argc = 1;
+    char name[] = "quorvel-test";
+    char* argv[] = {name, nullptr};
+    glutInit(&argc, argv);
+    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
+    glutInitWindowSize(width, height);
+    glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_CONTINUE_EXECUTION);
+    windowId = glutCreateWindow("quorvel-test");
+    glReadBuffer(GL_BACK);
+    glDrawBuffer(GL_BACK);
+    return windowId != 0;
+}
+
+int GlContext::width() { return glutGet(GLUT_WINDOW_WIDTH); }
+
+int GlContext::height() { return glutGet(GLUT_WINDOW_HEIGHT); }
+
+std::array<unsigned char, 3> GlContext::pixel(int x, int y) {
+    std::array<unsigned char, 3> rgb{};
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(x, y, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+    return rgb;
+}
+
+std::vector<unsigned char> GlContext::readPixels() {
+    std::vector<unsigned char> rgb(static_cast<size_t>(width()) * height() * 3);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, width(), height(), GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
+    return rgb;
+}
