@@ -13,6 +13,11 @@ bool GlContext::ensure(int width, int height) {
         glutSetWindow(windowId);
         return true;
     }
+    // Another part of the test may have brought GLUT up already (a real Window).
+    if (glutGet(GLUT_INIT_STATE) && glutGetWindow() != 0) {
+        windowId = glutGetWindow();
+        return true;
+    }
     const char* display = std::getenv("DISPLAY");
     if (!display || !*display) return false;
     int argc = 1;

@@ -1,0 +1,97 @@
+#include "app/Window.h"
+
+#include "common/Clock.h"
+
+#include <GL/freeglut.h>
+#include <GL/glu.h>
+
+namespace {
+const char* const gameModeString = "1280x1024:32@60";
+}
+
+Window::Window(int& argc, char** argv, const char* title, int width, int height, int /*bitsPerPixel*/,
+               int /*refreshRate*/)
+    : title(title), drawableWidth(width), drawableHeight(height), gameMode(true) {
+    glutInit(&argc, argv);
+    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
+    glutGameModeString(gameModeString);
+    // Mode switching needs a server extension that many displays lack; asking
+    // first keeps freeglut from failing (or tripping an X error) on them.
+    if (glutGameModeGet(GLUT_GAME_MODE_POSSIBLE)) glutEnterGameMode();
+    gameMode = glutGameModeGet(GLUT_GAME_MODE_ACTIVE) != 0;
+    if (!gameMode) openFallbackWindow();
+    glutSetCursor(GLUT_CURSOR_RIGHT_ARROW);
+}
+
+Window::~Window() { leaveGameMode(); }
+
+void Window::openFallbackWindow() {
+    glutInitWindowPosition(0, 0);
+    glutInitWindowSize(glutGet(GLUT_SCREEN_WIDTH), glutGet(GLUT_SCREEN_HEIGHT));
+    glutCreateWindow(title);
+    glutFullScreen();
+}
+
+void Window::leaveGameMode() {
+    if (!gameMode) return;
+    glutLeaveGameMode();
+    gameMode = false;
+}
+
+void Window::initGL() {
+    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+    glMatrixMode(GL_PROJECTION);
+    glEnable(GL_CULL_FACE);
+    glCullFace(GL_FRONT);
+    glShadeModel(GL_SMOOTH);
+    glEnable(GL_DEPTH_TEST);
+    glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
+    glHint(GL_POINT_SMOOTH_HINT, GL_NICEST);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glEnable(GL_TEXTURE_2D);
+
+    const GLfloat noSpecular[] = {0.0f, 0.0f, 0.0f, 1.0f};
+    glMaterialfv(GL_FRONT, GL_SPECULAR, noSpecular);
+    glMaterialf(GL_FRONT, GL_SHININESS, 1.0f);
+
+    // Given under the identity and never again: the day light stays 500 units
+    // above the eye.
+    const GLfloat ambient[] = {0.8f, 0.8f, 0.8f, 1.0f};
+    const GLfloat diffuse[] = {0.8f, 0.8f, 0.8f, 1.0f};
+    const GLfloat specular[] = {1.0f, 1.0f, 1.0f, 1.0f};
+    const GLfloat position[] = {0.0f, 500.0f, 0.0f, 1.0f};
+    glLightfv(GL_LIGHT0, GL_AMBIENT, ambient);
+    glLightfv(GL_LIGHT0, GL_DIFFUSE, diffuse);
+    glLightfv(GL_LIGHT0, GL_SPECULAR, specular);
+    glLightfv(GL_LIGHT0, GL_POSITION, position);
+    glEnable(GL_LIGHTING);
+    glEnable(GL_LIGHT0);
+
+    glColorMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE);
+    glEnable(GL_COLOR_MATERIAL);
+    glMatrixMode(GL_MODELVIEW);
+}
+
+void Window::clear() {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glLoadIdentity();
+}
+
+void Window::reshape() {
+    glViewport(0, 0, drawableWidth, drawableHeight);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(30.0, static_cast<double>(drawableWidth) / static_cast<double>(drawableHeight), 1.0,
+                   800.0);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+}
+
+void Window::resize(int newWidth, int newHeight) {
+    if (newWidth <= 0 || newHeight <= 0) return;
+    drawableWidth = newWidth;
+    drawableHeight = newHeight;
+}
+
+int Window::measureFrameRate() { return frameRate.countFrame(Clock::milliseconds()); }

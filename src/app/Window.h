@@ -1,0 +1,41 @@
+// Window: the game's full-screen window, its one-time GL state and frame rate.
+#pragma once
+
+#include "app/FrameRateCounter.h"
+
+class Window {
+public:
+    // Opens GLUT game mode "1280x1024:32@60"; where the display can't switch
+    // modes, a full-screen window titled `title` instead. bitsPerPixel and
+    // refreshRate are accepted and not used: the mode string is fixed.
+    Window(int& argc, char** argv, const char* title, int width, int height, int bitsPerPixel,
+           int refreshRate);
+    virtual ~Window();
+
+    // The start-up GL state, set once; needs only a current context.
+    static void initGL();
+    static void clear();
+    // Viewport and projection for the stored size.
+    void reshape();
+    // Stores a new drawable size; a zero or negative size (a minimised window)
+    // keeps the last usable one, so nothing divides by it.
+    void resize(int newWidth, int newHeight);
+    // Counts this frame; returns the frames of the last reported second.
+    int measureFrameRate();
+
+    // Leaves game mode if it was entered; safe to call more than once.
+    void leaveGameMode();
+
+    int width() const { return drawableWidth; }
+    int height() const { return drawableHeight; }
+    bool isGameMode() const { return gameMode; }
+
+private:
+    void openFallbackWindow();
+
+    const char* title;
+    int drawableWidth;
+    int drawableHeight;
+    bool gameMode;
+    FrameRateCounter frameRate;
+};
