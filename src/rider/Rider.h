@@ -1,0 +1,76 @@
+// Rider: the simulated snowboarder; one step per frame on the ground, in the air or crashed.
+#pragma once
+
+#include "common/ProbeResult.h"
+#include "common/Vec3.h"
+#include "rider/RiderState.h"
+
+class Rider {
+public:
+    Rider();
+    virtual ~Rider();
+
+    // Puts every value back to the start of a run; the probe arrays keep their addresses.
+    void reset();
+    // One simulation step: crash, flight or ground step, then the probe points follow.
+    void update();
+    // Derives the step rate from the measured frame rate; it never falls below 1.
+    void setFrameRate(int framesPerSecond);
+
+    // Controls, called by the input between frames.
+    void steer(float degrees);
+    void shiftBalance(float dx, float dy);
+    void addSpin(float degreesPerSecond);
+    void addFlip(float degreesPerSecond);
+    // The timed jump boost; prints three diagnostic lines when it counts, then steps once.
+    void pop();
+
+    const Vec3& position() const;
+    const Vec3& rotation() const;
+    float speed() const;
+    bool isAirborne() const;
+    bool isCrashed() const;
+    bool isLandingApproach() const;
+    float balanceX() const;
+    float balanceY() const;
+    const Vec3& trickRotation() const;
+    int timingValue() const;
+    bool landedSwitch() const;
+    static Vec3 flightPivot();
+    int pointCount() const;
+    Vec3* worldPoints();
+    ProbeResult* groundSamples();
+
+    // ---- For tests and tools only: direct access to the state and the sub-steps. ----
+    RiderState& state();
+    const RiderState& state() const;
+    void transformPoints();
+    bool hitsFence() const;
+    bool touchesGround() const;
+    bool isCrashLanding() const;
+
+private:
+    void groundStep();
+    void takeGroundContact();
+    void moveAlongGround();
+    void followSlope(float a0, float a1);
+    void takeOff();
+    void updateSpeed();
+
+    void flightStep();
+    void updateSlowMotion();
+    void leaveLip();
+    void updateTimingValue();
+    void flyPath();
+    void predictLanding();
+    void turnTricks();
+    void alignForLanding();
+    void wobbleBalance();
+    void newBalanceImpulse();
+
+    void judgeLanding();
+    void crash();
+    void crashStep();
+
+    RiderState state_;
+};
