@@ -50,27 +50,35 @@ public:
     bool isCrashLanding() const;
 
 private:
+    // Riding on the ground.
     void groundStep();
     void takeGroundContact();
     void moveAlongGround();
     void followSlope(float a0, float a1);
     void takeOff();
+    float popWindow() const;
     void updateSpeed();
 
+    // Flight and landing approach.
     void flightStep();
     void updateSlowMotion();
     void leaveLip();
     void updateTimingValue();
-    void flyPath();
+    Vec3 pathAt(float t) const;
+    void pitchInFlight();
     void predictLanding();
     void turnTricks();
     void alignForLanding();
     void wobbleBalance();
     void newBalanceImpulse();
+    bool bodyIsFinite() const;
 
+    // Landing judgement and crash.
     void judgeLanding();
     void crash();
+    void restoreFiniteState();
     void crashStep();
+    void slideOn();
 
     RiderState state_;
 };

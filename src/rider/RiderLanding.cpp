@@ -1,0 +1,103 @@
+// The landing judgement at touch-down, the crash, and the crash slide to rest.
+#include <cmath>
+
+#include "rider/Fences.h"
+#include "rider/Rider.h"
+#include "rider/RiderMath.h"
+
+using namespace riderMath;
+
+void Rider::judgeLanding() {
+    RiderState& s = state_;
+    if (isCrashLanding()) {
+        crash();
+        return;
+    }
+    s.airborne = false;
+    s.timeScale = 1.0f;
+    float spin = s.trickRotation.y;
+    if (spin > 160.0f && spin < 200.0f) {
+        s.landedSwitch = true;
+    }
+    s.timingValue = 0;
+}
+
+bool Rider::isCrashLanding() const {
+    const RiderState& s = state_;
+    const Vec3* p = s.worldPoints.data();
+    const ProbeResult* g = s.groundSamples.data();
+    bool noseIn = p[0].y < g[0].height;
+    bool tailIn = p[1].y < g[1].height;
+    if (noseIn && g[1].height + 0.4f < p[1].y) {
+        return true;
+    }
+    if (tailIn && g[0].height + 0.4f < p[0].y) {
+        return true;
+    }
+    float spin = s.trickRotation.y;
+    bool spinLands = spin <= 10.0f || spin >= 350.0f || (spin >= 170.0f && spin <= 190.0f);
+    if (!spinLands) {
+        return true;
+    }
+    return p[3].y < g[3].height || p[4].y < g[4].height;
+}
+
+void Rider::crash() {
+    RiderState& s = state_;
+    restoreFiniteState();
+    s.crashed = true;
+    s.crashHeading = s.rotation.y;
+    s.trickRotation = Vec3{};
+    s.timeScale = 1.0f;
+    s.timingValue = 0;
+}
+
+void Rider::restoreFiniteState() {
+    RiderState& s = state_;
+    if (!isFinite(s.position)) {
+        s.position = isFinite(s.takeOffPosition) ? s.takeOffPosition : Vec3{};
+    }
+    if (!std::isfinite(s.speed)) {
+        s.speed = 0.0f;
+    }
+    float* angles[] = {&s.rotation.x, &s.rotation.y, &s.rotation.z};
+    for (float* angle : angles) {
+        if (!std::isfinite(*angle)) {
+            *angle = 0.0f;
+        }
+    }
+}
+
+void Rider::crashStep() {
+    RiderState& s = state_;
+    if (s.speed > 3.0f) {
+        s.speed -= 3.0f / s.stepRate;
+        const ProbeResult& centre = s.groundSamples[2];
+        // Over no ground the probe's -15 is no floor to settle on.
+        if (hasGround(centre)) {
+            s.position.y -= (s.position.y - centre.height - 0.12f) * 0.2f;
+        }
+        float target = 90.0f - slopeAngle(centre, s.crashHeading);
+        if (target != s.rotation.z) {
+            s.rotation.z += (target - s.rotation.z) * 0.2f;
+        }
+        s.rotation.y = 90.0f;
+        s.rotation.x = 0.0f;
+    } else {
+        s.speed = 0.0f;
+    }
+    slideOn();
+}
+
+void Rider::slideOn() {
+    RiderState& s = state_;
+    float d = s.speed * cosDegrees(s.slopeAngle) / s.stepRate;
+    Vec3 next = s.position;
+    next.x += d * cosDegrees(s.crashHeading);
+    next.z -= d * sinDegrees(s.crashHeading);
+    if (d != 0.0f && (hitsFence() || fences::moveCrosses(s.position, next))) {
+        s.speed = 0.0f;
+        return;
+    }
+    s.position = next;
+}

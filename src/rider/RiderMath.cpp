@@ -1,0 +1,82 @@
+#include "rider/RiderMath.h"
+
+#include <climits>
+#include <cmath>
+
+namespace riderMath {
+
+namespace {
+constexpr float pi = 3.14159265f;
+constexpr float degreesToRadians = pi / 180.0f;
+constexpr float radiansToDegrees = 180.0f / pi;
+}  // namespace
+
+float sinDegrees(float degrees) { return std::sin(degrees * degreesToRadians); }
+
+float cosDegrees(float degrees) { return std::cos(degrees * degreesToRadians); }
+
+float slopeAngle(const ProbeResult& sample, float headingDegrees) {
+    float sine = sinDegrees(headingDegrees) * sample.normalZ + cosDegrees(headingDegrees) * sample.normalX;
+    if (std::isnan(sine)) {
+        return 0.0f;
+    }
+    if (sine > 1.0f) {
+        sine = 1.0f;
+    } else if (sine < -1.0f) {
+        sine = -1.0f;
+    }
+    return std::asin(sine) * radiansToDegrees;
+}
+
+bool hasGround(const ProbeResult& sample) {
+    return std::isfinite(sample.height) && sample.height >= noGroundBelow;
+}
+
+float wrapDegrees(float degrees) {
+    float wrapped = std::fmod(degrees, 360.0f);
+    if (wrapped < 0.0f) {
+        wrapped += 360.0f;
+    }
+    // A tiny negative angle plus 360 rounds to 360 itself.
+    if (wrapped >= 360.0f) {
+        wrapped -= 360.0f;
+    }
+    return wrapped;
+}
+
+int truncateToInt(float value) {
+    if (std::isnan(value)) {
+        return 0;
+    }
+    if (value >= 2147483648.0f) {
+        return INT_MAX;
+    }
+    if (value <= -2147483648.0f) {
+        return INT_MIN;
+    }
+    return static_cast<int>(value);
+}
+
+bool isFinite(const Vec3& v) {
+    return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z);
+}
+
+Vec3 rotateX(const Vec3& p, float degrees) {
+    float c = cosDegrees(degrees);
+    float s = sinDegrees(degrees);
+    return Vec3{p.x, p.y * c - p.z * s, p.y * s + p.z * c};
+}
+
+Vec3 rotateY(const Vec3& p, float degrees) {
+    float c = cosDegrees(degrees);
+    float s = sinDegrees(degrees);
+    return Vec3{p.x * c + p.z * s, p.y, p.z * c - p.x * s};
+}
+
+Vec3 rotateZ(const Vec3& p, float degrees) {
+    float c = cosDegrees(degrees);
+    float s = sinDegrees(degrees);
+    return Vec3{p.x * c - p.y * s, p.x * s + p.y * c, p.z};
+}
+
+}  // namespace riderMath
