@@ -1,0 +1,82 @@
+#include "ui/BalanceGauge.h"
+
+#include "ui/NdcOverlay.h"
+
+#include <GL/gl.h>
+
+#include <cmath>
+
+namespace {
+const float degreesToRadians = 0.01745329252f;
+const float crossArm = 0.05f;
+}
+
+BalanceGauge::~BalanceGauge() = default;
+
+void BalanceGauge::reset(float windowWidth, float windowHeight) {
+    const bool usable = std::isfinite(windowWidth) && std::isfinite(windowHeight) && windowWidth > 0.0f &&
+                        windowHeight > 0.0f;
+    if (!usable) return;
+    radiusY = windowWidth * 0.2f / windowHeight;
+}
+
+void BalanceGauge::update(float balanceX, float balanceY) {
+    markerX = balanceX * radiusX;
+    markerY = balanceY * radiusY;
+}
+
+void BalanceGauge::vertexAt(float centreX, float centreY, float degrees, float r) const {
+    const float a = degrees * degreesToRadians;
+    glVertex2f(centreX + std::cos(a) * radiusX * r, centreY + std::sin(a) * radiusY * r);
+}
+
+void BalanceGauge::drawRing(float centreX, float centreY, float r) const {
+    glColor4f(1.0f, 1.0f, 0.0f, 1.0f);
+    glBegin(GL_LINE_LOOP);
+    for (float a = 0.0f; a < 360.0f; a += 360.0f / ringSegments) vertexAt(centreX, centreY, a, r);
+    glEnd();
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+}
+
+void BalanceGauge::drawSpokes(float centreX, float centreY) const {
+    glColor4f(1.0f, 1.0f, 0.0f, 1.0f);
+    for (float a = 0.0f; a < 360.0f; a += 360.0f / spokeCount) {
+        glBegin(GL_LINES);
+        vertexAt(centreX, centreY, a, 1.0f);
+        vertexAt(centreX, centreY, a, 0.1f);
+        glEnd();
+    }
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+}
+
+void BalanceGauge::drawCross(float centreX, float centreY) const {
+    const float cx = centreX + markerX;
+    const float cy = centreY + markerY;
+    glColor4f(1.0f, 0.0f, 0.0f, 1.0f);
+    glBegin(GL_LINES);
+    glVertex2f(cx + crossArm * radiusX, cy);
+    glVertex2f(cx - crossArm * radiusX, cy);
+    glEnd();
+    glBegin(GL_LINES);
+    glVertex2f(cx, cy + crossArm * radiusY);
+    glVertex2f(cx, cy - crossArm * radiusY);
+    glEnd();
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+}
+
+void BalanceGauge::draw(float centreX, float centreY) const {
+    glDisable(GL_LIGHTING);
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_TEXTURE_2D);
+    NdcOverlay::begin();
+
+        drawRing(centreX, centreY, 1.0f);
+        drawRing(centreX, centreY, 0.1f);
+        drawSpokes(centreX, centreY);
+        drawCross(centreX, centreY);
+
+    NdcOverlay::end();
+    glEnable(GL_DEPTH_TEST);
+    glEnable(GL_LIGHTING);
+    glEnable(GL_TEXTURE_2D);
+}

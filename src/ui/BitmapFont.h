@@ -1,0 +1,38 @@
+// BitmapFont: draws short strings over the frame from a 16 x 16 grid of glyphs in one RGBA texture.
+#pragma once
+
+#include <memory>
+#include <string>
+
+class Image;
+
+class BitmapFont {
+public:
+    // Makes no GL calls: the font is usable once load has run.
+    BitmapFont();
+    ~BitmapFont();
+    BitmapFont(const BitmapFont&) = delete;
+    BitmapFont& operator=(const BitmapFont&) = delete;
+
+    // Reads the font picture (a 32-bit TGA) and builds its texture and one
+    // display list per glyph. A picture that can't be read, or holds fewer than
+    // four bytes a pixel, leaves the texture without an image: the glyphs then
+    // draw as plain quads in white.
+    void load(const char* fileName);
+
+    // Draws text with its first glyph's lower-left corner at (x, y) of a
+    // 32 x 32 area over the whole window, in glyph set 0 or 1, each 16 x 16
+    // glyph scaled by scale. A character with no glyph in the set draws nothing
+    // and doesn't move the pen; a null text draws nothing.
+    void print(int x, int y, const char* text, int set, float scale) const;
+
+private:
+    void makeTexture();
+    void compileGlyph(unsigned int glyph) const;
+    static std::string drawableCharacters(const char* text, int set);
+
+    unsigned int listBase = 0;
+    std::unique_ptr<Image> image;
+    int orthoWidth;
+    int orthoHeight;
+};

@@ -1,0 +1,12 @@
+// ButtonRect: a button painted into a screen picture, as a rectangle in window fractions.
+#pragma once
+
+struct ButtonRect {
+    float left;
+    float right;
+    float top;  // y grows downwards, as the mouse callbacks report it
+    float bottom;
+
+    // Strictly inside: a position on an edge belongs to no button.
+    bool contains(float x, float y) const { return x > left && x < right && y > top && y < bottom; }
+};

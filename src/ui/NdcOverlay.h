@@ -1,0 +1,11 @@
+// NdcOverlay: saves both matrices and makes drawing coordinates normalized device coordinates.
+#pragma once
+
+class NdcOverlay {
+public:
+    // Pushes the projection and modelview matrices and loads the identity
+    // into both; the modelview matrix is current afterwards.
+    static void begin();
+    // Pops the projection matrix, then the modelview matrix, which stays current.
+    static void end();
+};

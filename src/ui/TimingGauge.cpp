@@ -1,0 +1,68 @@
+#include "ui/TimingGauge.h"
+
+#include "ui/BevelFrame.h"
+#include "ui/NdcOverlay.h"
+
+#include <GL/gl.h>
+
+#include <cmath>
+
+namespace {
+const float blue[3] = {0.0f, 0.33333334f, 0.91764706f};
+const float green[3] = {0.25882354f, 0.6392157f, 0.25882354f};
+const float red[3] = {0.89411765f, 0.13725491f, 0.101960786f};
+const float barHeight = 0.2f;
+const float panelHeight = 0.52f;
+
+bool isUsableSize(float width, float height) {
+    return std::isfinite(width) && std::isfinite(height) && width > 0.0f && height > 0.0f;
+}
+}
+
+TimingGauge::~TimingGauge() = default;
+
+void TimingGauge::reset(float newWidth, float newHeight) {
+    if (!isUsableSize(newWidth, newHeight)) return;
+    windowWidth = newWidth;
+    windowHeight = newHeight;
+    panelCentreY = (windowWidth * scale / windowHeight) * 0.26f + y + scale * 0.1f;
+}
+
+void TimingGauge::drawBar(int amount, const float colour[3]) const {
+    const BevelFrame frame(x - 0.3f * scale, y - 0.1f * scale, scale, scale, barHeight);
+    frame.draw();
+    frame.fillWell(0.08f + 0.0044f * static_cast<float>(amount), colour[0], colour[1], colour[2]);
+}
+
+// Sits on the bar's top edge; its vertical unit carries the aspect ratio so
+// its shape in pixels is the same in any window.
+void TimingGauge::drawPanel() const {
+    const BevelFrame frame(x - 0.3f * scale, y + 0.1f * scale, scale, windowWidth * scale / windowHeight,
+                           panelHeight);
+    frame.draw();
+}
+
+void TimingGauge::draw(int value) const {
+    glDisable(GL_CULL_FACE);
+    glDisable(GL_LIGHTING);
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_COLOR_MATERIAL);
+    glDisable(GL_TEXTURE_2D);
+    NdcOverlay::begin();
+
+        if (value >= 1 && value < 100) {
+            drawBar(value, blue);
+        } else if (value == 100) {
+            drawBar(100, green);
+        } else if (value > 100 && value <= 200) {
+            drawPanel();
+            drawBar(value - 100, red);
+        }
+
+    NdcOverlay::end();
+    glEnable(GL_TEXTURE_2D);
+    glEnable(GL_COLOR_MATERIAL);
+    glEnable(GL_DEPTH_TEST);
+    glEnable(GL_LIGHTING);
+    glEnable(GL_CULL_FACE);
+}
