@@ -1,0 +1,70 @@
+#include "app/Callbacks.h"
+
+#include "app/Camera.h"
+#include "app/Globals.h"
+#include "app/Input.h"
+#include "app/Window.h"
+#include "rider/Rider.h"
+#include "scene/World.h"
+#include "ui/BitmapFont.h"
+#include "ui/FormatInt.h"
+#include "ui/MenuScreen.h"
+#include "ui/HelpScreen.h"
+
+#include <GL/freeglut.h>
+#include <GL/glu.h>
+
+namespace {
+
+void drawScreen() {
+    gluLookAt(0.0, 0.0, 14.0, 0.0, 0.0, 0.0, 0.0, 1.0, 0.0);
+    if (helpShown)
+        helpScreen->draw();
+    else
+        menuScreen->draw();
+}
+
+void drawRun() {
+    const Rider& rider = world->rider();
+    camera->update(rider.position());
+    world->render();
+
+    char frameRateText[12];
+    formatInt(frameRateText, framesPerSecond);
+    font->print(0, 0, frameRateText, 0, 0.1f);
+    // Only once the crashed rider has come to rest.
+    if (rider.isCrashed() && rider.speed() == 0.0f) font->print(13, 15, "CRASH", 0, 0.1f);
+}
+
+}  // namespace
+
+void display() {
+    world->rider().setFrameRate(framesPerSecond);
+    Window::clear();
+    if (inMenu)
+        drawScreen();
+    else
+        drawRun();
+    glFlush();
+    glutSwapBuffers();
+}
+
+void reshape(int width, int height) {
+    window->resize(width, height);
+    window->reshape();
+}
+
+void idle() {
+    framesPerSecond = window->measureFrameRate();
+    glutPostRedisplay();
+}
+
+void registerCallbacks() {
+    glutDisplayFunc(display);
+    glutReshapeFunc(reshape);
+    glutMouseFunc(mouse);
+    glutMotionFunc(motion);
+    glutPassiveMotionFunc(passiveMotion);
+    glutKeyboardFunc(keyboard);
+    glutIdleFunc(idle);
+}

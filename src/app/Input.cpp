@@ -1,0 +1,181 @@
+#include "app/Input.h"
+
+#include "app/Camera.h"
+#include "app/Globals.h"
+#include "app/Window.h"
+#include "rider/Rider.h"
+#include "scene/World.h"
+#include "ui/HelpScreen.h"
+#include "ui/MenuScreen.h"
+
+#include <GL/freeglut.h>
+
+#include <cstdlib>
+
+namespace {
+
+float fractionOf(int value, int size) { return static_cast<float>(value) / static_cast<float>(size); }
+
+float fractionX(int x) { return fractionOf(x, window->width()); }
+float fractionY(int y) { return fractionOf(y, window->height()); }
+
+void setHoverCursor(bool overButton) {
+    glutSetCursor(overButton ? GLUT_CURSOR_CROSSHAIR : GLUT_CURSOR_RIGHT_ARROW);
+}
+
+void hoverMenu(int x, int y) { setHoverCursor(menuScreen->isOverButton(fractionX(x), fractionY(y))); }
+void hoverHelp(int x, int y) { setHoverCursor(helpScreen->isOverButton(fractionX(x), fractionY(y))); }
+
+void startRun() {
+    framesPerSecond = 50;
+    dragStarted = 0;
+    world->reset(static_cast<float>(window->width()), static_cast<float>(window->height()));
+}
+
+void enterRun() {
+    startRun();
+    glutSetCursor(GLUT_CURSOR_NONE);
+    inMenu = false;
+}
+
+void restartRun() {
+    startRun();
+    // The reset rebuilt the lamps switched off while the World stays in night
+    // lighting: switch round and back so the lamps are lit again and the
+    // player's choice holds.
+    if (nightMode) {
+        world->toggleLights();
+        world->toggleLights();
+    }
+}
+
+void leaveRun() {
+    inMenu = true;
+    hoverMenu(mouseX, mouseY);
+    if (nightMode) {
+        world->toggleLights();
+        nightMode = false;
+    }
+}
+
+// Every way out ends here: a display left in 1280x1024 would outlive the game.
+[[noreturn]] void quit() {
+    window->leaveGameMode();
+    std::exit(0);
+}
+
+void menuKey(unsigned char key) {
+    switch (key) {
+    case 'q': quit();
+    case 'h':
+        helpShown = true;
+        hoverHelp(mouseX, mouseY);
+        break;
+    case 's': enterRun(); break;
+    default: break;
+    }
+}
+
+void helpKey(unsigned char key) {
+    if (key != 'b') return;
+    helpShown = false;
+    hoverMenu(mouseX, mouseY);
+}
+
+void runKey(unsigned char key) {
+    switch (key) {
+    case 'q': leaveRun(); break;
+    case 'r': restartRun(); break;
+    case 'd': camera->increaseAngle(); break;
+    case 'a': camera->decreaseAngle(); break;
+    case 's': camera->moveAway(); break;
+    case 'w': camera->moveCloser(); break;
+    case 'n':
+        world->toggleLights();
+        nightMode = !nightMode;
+        break;
+    case 'b': world->togglePause(); break;
+    default: break;
+    }
+}
+
+void menuClick(int x, int y) {
+    switch (menuScreen->buttonAt(fractionX(x), fractionY(y))) {
+    case 3: quit();
+    case 2: helpShown = true; break;
+    case 1: enterRun(); break;
+    default: break;
+    }
+}
+
+void helpClick(int x, int y) {
+    if (helpScreen->buttonAt(fractionX(x), fractionY(y)) != 1) return;
+    helpShown = false;
+    glutSetCursor(GLUT_CURSOR_CROSSHAIR);
+}
+
+// Inside the dead zone of +-2 a dialled rate counts as none.
+float outsideDeadZone(float rate) { return rate > -2.0f && rate < 2.0f ? 0.0f : rate; }
+
+}  // namespace
+
+void keyboard(unsigned char key, int /*x*/, int /*y*/) {
+    if (!inMenu)
+        runKey(key);
+    else if (helpShown)
+        helpKey(key);
+    else
+        menuKey(key);
+}
+
+void mouse(int button, int state, int x, int y) {
+    if (button == GLUT_LEFT_BUTTON) {
+        if (inMenu && state == GLUT_UP) {
+            if (helpShown)
+                helpClick(x, y);
+            else
+                menuClick(x, y);
+        } else if (!inMenu && state == GLUT_DOWN) {
+            world->rider().pop();
+        }
+    }
+    // Dragging doesn't move the steering reference; take the pointer as it
+    // is when the button comes up, or the next movement jumps the heading.
+    if (state == GLUT_UP) {
+        mouseX = x;
+        mouseY = y;
+    }
+}
+
+void motion(int x, int y) {
+    Rider& rider = world->rider();
+    if (!rider.isAirborne()) return;
+    if (dragStarted == 0) {
+        dragStartX = x;
+        dragStartY = y;
+        dragStarted = 1;
+        return;
+    }
+    float spin = outsideDeadZone(fractionX(x - dragStartX) * 50.0f);
+    float flip = outsideDeadZone(fractionY(y - dragStartY) * 30.0f);
+    rider.addSpin(spin);
+    rider.addFlip(flip);
+}
+
+void passiveMotion(int x, int y) {
+    if (inMenu) {
+        if (helpShown)
+            hoverHelp(x, y);
+        else
+            hoverMenu(x, y);
+        mouseX = x;
+        mouseY = y;
+        return;
+    }
+    Rider& rider = world->rider();
+    rider.steer(static_cast<float>((mouseX - x) * 0.1));
+    if (rider.isLandingApproach()) rider.shiftBalance(fractionX(mouseX - x), fractionY(mouseY - y));
+    mouseX = x;
+    mouseY = y;
+    glutPostRedisplay();
+}

@@ -1,0 +1,19 @@
+#include "scene/SetPiece.h"
+
+#include "model/Model.h"
+
+#include <GL/gl.h>
+
+#include <cstdio>
+
+void SetPiece::load(Model& model, const char* fileName) {
+    if (model.load(fileName)) return;
+    std::fputs("Couldn't load the model\n", stdout);
+    std::fflush(stdout);
+}
+
+void SetPiece::draw(Model& model) {
+    glCullFace(GL_BACK);
+        model.draw();
+    glCullFace(GL_FRONT);
+}

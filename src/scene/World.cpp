@@ -1,0 +1,181 @@
+#include "scene/World.h"
+
+#include "effects/CrashSpray.h"
+#include "effects/SlopeSpray.h"
+#include "rider/Rider.h"
+#include "scene/Banners.h"
+#include "scene/Board.h"
+#include "scene/Floodlight.h"
+#include "scene/Kicker.h"
+#include "scene/Skybox.h"
+#include "scene/Surround.h"
+#include "ui/BalanceGauge.h"
+#include "ui/TimingGauge.h"
+
+#include <GL/gl.h>
+
+namespace {
+
+struct LampPlacement {
+    Vec3 position;
+    Vec3 rotation;
+};
+
+// In alternation on the two sides of the slope, descending with x; those on
+// the +z side turned to face the course.
+const std::array<LampPlacement, 7> lampPlacements = {{
+    {{5.22f, 114.55f, -21.2f}, {0.0f, 0.0f, 0.0f}},
+    {{26.22f, 100.42f, 21.8f}, {0.0f, 180.0f, 0.0f}},
+    {{65.22f, 92.22f, -22.2f}, {0.0f, 0.0f, 0.0f}},
+    {{114.22f, 61.22f, 38.2f}, {0.0f, 180.0f, 0.0f}},
+    {{175.22f, 11.55f, -48.2f}, {0.0f, 0.0f, 0.0f}},
+    {{212.22f, 0.0f, 61.2f}, {0.0f, 180.0f, 0.0f}},
+    {{255.22f, 0.0f, -61.2f}, {0.0f, 0.0f, 0.0f}},
+}};
+
+const char* const sprayTexture = "textures\\particle1.bmp";
+
+}  // namespace
+
+World::World() {
+    board = std::make_unique<Board>();
+    kicker = std::make_unique<Kicker>();
+    skybox = std::make_unique<Skybox>();
+    riderModel = std::make_unique<Rider>();
+    banners = std::make_unique<Banners>();
+    surround = std::make_unique<Surround>();
+    balanceGauge = std::make_unique<BalanceGauge>();
+    timingGauge = std::make_unique<TimingGauge>();
+    rideSpray = std::make_unique<SlopeSpray>(sprayTexture);
+    crashSpray = std::make_unique<CrashSpray>(sprayTexture);
+}
+
+World::~World() = default;
+
+void World::reset(float width, float height) {
+    riderModel->reset();
+    balanceGauge->reset(width, height);
+    timingGauge->reset(width, height);
+    createFloodlights();
+    kicker->setProbe(true, riderModel->worldPoints(), riderModel->pointCount());
+    kicker->setProbeResults(riderModel->groundSamples());
+}
+
+void World::createFloodlights() {
+    for (size_t i = 0; i < floodlights.size(); ++i) {
+        auto lamp = std::make_unique<Floodlight>(static_cast<int>(i) + 1);
+        lamp->setPosition(lampPlacements[i].position);
+        lamp->setRotation(lampPlacements[i].rotation);
+        lamp->setupLight();
+        floodlights[i] = std::move(lamp);
+    }
+}
+
+void World::render() {
+    skybox->draw();
+    surround->draw();
+    drawGauges();
+    for (auto& lamp : floodlights)
+        if (lamp) lamp->draw();
+    updateLights();
+    // Measures the ground under the rider's points for the step that follows.
+    kicker->draw();
+    if (!paused) riderModel->update();
+    drawRider();
+    banners->draw();
+    drawGauges();
+}
+
+void World::drawGauges() {
+    timingGauge->draw(riderModel->timingValue());
+    if (!riderModel->isLandingApproach()) return;
+    balanceGauge->update(riderModel->balanceX(), riderModel->balanceY());
+    balanceGauge->draw(timingGauge->getPanelCentreX(), timingGauge->getPanelCentreY());
+}
+
+// The board model and the spray in the rider's frame; every transform is
+// undone by hand, in reverse, before the matrix is popped.
+void World::drawRider() {
+    const Vec3& pos = riderModel->position();
+    const Vec3& rot = riderModel->rotation();
+    const bool crashed = riderModel->isCrashed();
+    glPushMatrix();
+        glTranslatef(pos.x, pos.y, pos.z);
+        glRotatef(rot.x, 1.0f, 0.0f, 0.0f);
+        if (crashed) {
+            glRotatef(rot.z, 0.0f, 0.0f, 1.0f);
+            glRotatef(rot.y, 0.0f, 1.0f, 0.0f);
+        } else {
+            glRotatef(rot.y, 0.0f, 1.0f, 0.0f);
+            glRotatef(rot.z, 0.0f, 0.0f, 1.0f);
+        }
+            drawBoardModel();
+            drawSpray();
+        if (crashed) {
+            glRotatef(-rot.y, 0.0f, 1.0f, 0.0f);
+            glRotatef(-rot.z, 0.0f, 0.0f, 1.0f);
+        } else {
+            glRotatef(-rot.z, 0.0f, 0.0f, 1.0f);
+            glRotatef(-rot.y, 0.0f, 1.0f, 0.0f);
+        }
+        glRotatef(-rot.x, 1.0f, 0.0f, 0.0f);
+        glTranslatef(-pos.x, -pos.y, -pos.z);
+    glPopMatrix();
+}
+
+void World::drawBoardModel() {
+    if (riderModel->isAirborne()) {
+        // Tricks turn the body about the flight pivot, not the rider's origin.
+        const Vec3 p = Rider::flightPivot();
+        const Vec3& t = riderModel->trickRotation();
+        glTranslatef(p.x, p.y, p.z);
+        glRotatef(t.x, 1.0f, 0.0f, 0.0f);
+        glRotatef(t.y, 0.0f, 1.0f, 0.0f);
+        glRotatef(t.z, 0.0f, 0.0f, 1.0f);
+        glTranslatef(-p.x, -p.y, -p.z);
+            board->draw();
+        glTranslatef(p.x, p.y, p.z);
+        glRotatef(-t.z, 0.0f, 0.0f, 1.0f);
+        glRotatef(-t.y, 0.0f, 1.0f, 0.0f);
+        glRotatef(-t.x, 1.0f, 0.0f, 0.0f);
+        glTranslatef(-p.x, -p.y, -p.z);
+    } else if (riderModel->landedSwitch() && !riderModel->isCrashed()) {
+        glRotatef(180.0f, 0.0f, 1.0f, 0.0f);
+            board->draw();
+        glRotatef(-180.0f, 0.0f, 1.0f, 0.0f);
+    } else {
+        board->draw();
+    }
+}
+
+void World::drawSpray() {
+    const bool crashed = riderModel->isCrashed();
+    if (!riderModel->isAirborne() && !crashed) rideSpray->draw(riderModel->speed(), paused);
+    if (crashed) crashSpray->draw(riderModel->speed(), paused);
+}
+
+bool World::toggleLights() {
+    if (!lightsOn) {
+        glDisable(GL_LIGHT0);
+        for (auto& lamp : floodlights)
+            if (lamp) lamp->switchOn();
+        lightsOn = true;
+    } else {
+        glEnable(GL_LIGHT0);
+        for (auto& lamp : floodlights)
+            if (lamp) lamp->switchOff();
+        lightsOn = false;
+    }
+    return lightsOn;
+}
+
+void World::updateLights() {
+    if (!lightsOn) return;
+    for (auto& lamp : floodlights)
+        if (lamp) lamp->updateLightPosition();
+}
+
+bool World::togglePause() {
+    paused = !paused;
+    return paused;
+}
