@@ -47,20 +47,14 @@ TEST(BmpReader, UnpaddedRowsComeOutAsRgbInFileOrder) {
     spec.width = 4;
     spec.height = 1;
     BmpInfoHeader info;
-    Bytes rgb = readBytes(bmp(spec, numberedBgr(4)), info);
-    expectNumberedRgb(rgb, 4);
+    expectNumberedRgb(readBytes(bmp(spec, numberedBgr(4)), info), 4);
     EXPECT_EQ(info.width, 4);
     EXPECT_EQ(info.height, 1);
-    EXPECT_EQ(info.bitCount, 24);
     EXPECT_EQ(info.sizeImage, 12u);
-
-    spec.width = 4;
-    spec.height = 3;
-    expectNumberedRgb(readBytes(bmp(spec, numberedBgr(12))), 12);
 }
 
 TEST(BmpReader, RowPaddingIsDroppedForOddWidths) {
-    for (int width : {1, 2, 3, 5, 7}) {
+    for (int width : {1, 2, 3, 4, 5, 7}) {
         BmpSpec spec;
         spec.width = width;
         spec.height = 3;
@@ -162,16 +156,4 @@ TEST(BmpReader, MissingFileGivesNothingAndLeavesTheHeader) {
     TempDir dir;
     EXPECT_TRUE(readBmp((dir.path() + "/none.bmp").c_str(), info).empty());
     EXPECT_EQ(info.width, 77);
-}
-
-TEST(BmpReader, ReadsFromAnOpenFile) {
-    BmpSpec spec;
-    spec.width = 2;
-    spec.height = 2;
-    Bytes file = bmp(spec, numberedBgr(4));
-    std::FILE* memory = memoryFile(file);
-    ASSERT_NE(memory, nullptr);
-    BmpInfoHeader info;
-    expectNumberedRgb(readBmp(memory, info), 4);
-    std::fclose(memory);
 }

@@ -10,16 +10,6 @@ using namespace PictureFiles;
 
 namespace {
 
-// Entry i is (i, 255 - i, i / 2).
-Bytes rampPalette() {
-    Bytes palette;
-    for (int i = 0; i < 256; ++i) {
-        palette.insert(palette.end(), {static_cast<unsigned char>(i), static_cast<unsigned char>(255 - i),
-                                       static_cast<unsigned char>(i / 2)});
-    }
-    return palette;
-}
-
 // Run-length data for rows of one index each, chosen per row.
 template <typename RowIndex>
 Bytes rowsOf(int width, int height, RowIndex indexOf) {

@@ -8,17 +8,6 @@ using namespace PictureFiles;
 
 namespace {
 
-// Entry i is (i, 255 - i, i / 2).
-Bytes rampPalette() {
-    Bytes palette;
-    for (int i = 0; i < 256; ++i) {
-        palette.push_back(static_cast<unsigned char>(i));
-        palette.push_back(static_cast<unsigned char>(255 - i));
-        palette.push_back(static_cast<unsigned char>(i / 2));
-    }
-    return palette;
-}
-
 PcxSpec window(unsigned width, unsigned height) {
     PcxSpec spec;
     spec.xMax = width - 1;
@@ -54,14 +43,9 @@ TEST(PcxReader, RunIsCutOffAtTheEndOfThePicture) {
 }
 
 TEST(PcxReader, WindowGivesTheSizeAndRowsStayInFileOrder) {
-    Bytes data;
+    Bytes data;  // each row five runs of 60 of the row's number
     for (int row = 0; row < 200; ++row) {
-        data.push_back(0xC0 | 60);
-        data.push_back(static_cast<unsigned char>(row % 190));
-        for (int i = 0; i < 4; ++i) {
-            data.push_back(0xC0 | 60);
-            data.push_back(static_cast<unsigned char>(row % 190));
-        }
+        for (int i = 0; i < 5; ++i) data.insert(data.end(), {0xC0 | 60, static_cast<unsigned char>(row % 190)});
     }
     PcxHeader header;
     Bytes indices = readBytes(pcx(window(300, 200), data, rampPalette()), header);

@@ -68,8 +68,13 @@ Bytes tga(const TgaSpec& spec, const Bytes& pixelBytes) {
     return out;
 }
 
-std::FILE* memoryFile(Bytes& bytes) {
-    return fmemopen(bytes.data(), bytes.size(), "rb");
+Bytes rampPalette() {
+    Bytes palette;
+    for (int i = 0; i < 256; ++i) {
+        palette.insert(palette.end(), {static_cast<unsigned char>(i), static_cast<unsigned char>(255 - i),
+                                       static_cast<unsigned char>(i / 2)});
+    }
+    return palette;
 }
 
 }  // namespace PictureFiles

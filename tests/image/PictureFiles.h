@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstdint>
-#include <cstdio>
 #include <vector>
 
 using Bytes = std::vector<unsigned char>;
@@ -46,7 +45,7 @@ struct TgaSpec {
 // 18-byte header, ID field, colour map, then the pixel bytes as given.
 Bytes tga(const TgaSpec& spec, const Bytes& pixelBytes);
 
-// An in-memory FILE* over the bytes, which must outlive it (closed with fclose).
-std::FILE* memoryFile(Bytes& bytes);
+// 256 palette entries, entry i being (i, 255 - i, i / 2).
+Bytes rampPalette();
 
 }  // namespace PictureFiles
