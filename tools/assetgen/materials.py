@@ -1,0 +1,130 @@
+"""The textures that the models' materials name, as TGA files, and the
+materials that use them."""
+import numpy as np
+
+from . import paint
+from .milkshape import Material
+
+TEXTURE_DIR = "textures"
+
+
+def _snow(size=256, seed=11, tint=(236, 242, 250), shade=(196, 210, 232)):
+    grain = paint.fbm(size, size, seed, base_cells=4, octaves=5)
+    picture = paint.blend(paint.fill(size, size, tint), paint.fill(size, size, shade), grain * 0.9)
+    sparkle = np.random.RandomState(seed + 1).rand(size, size) > 0.996
+    picture[sparkle] = 1.0
+    return picture
+
+
+def snow():
+    return _snow()
+
+
+def piste():
+    """Groomed snow: corduroy ridges along the direction of travel."""
+    size = 256
+    picture = _snow(size, 23, (238, 243, 250), (205, 216, 236))
+    ys = np.arange(size, dtype=np.float32)
+    ridges = 0.5 + 0.5 * np.sin(ys * 2 * np.pi / 8.0)
+    wobble = paint.noise(size, size, 8, 29) * 0.25
+    return paint.blend(picture, paint.fill(size, size, (182, 197, 226)), (ridges[:, None] * 0.35 + wobble) * 0.6)
+
+
+def kicker():
+    size = 128
+    picture = _snow(size, 31, (228, 236, 248), (178, 196, 228))
+    marks = paint.noise(size, size, 16, 37)
+    return paint.blend(picture, paint.fill(size, size, (160, 180, 218)), np.clip(marks - 0.55, 0, 1) * 1.5)
+
+
+def arrow():
+    """Orange marker paint with a white rim; flat colours, stored RLE."""
+    size = 64
+    picture = paint.fill(size, size, (255, 255, 255))
+    picture[6:-6, 6:-6] = paint.colour((255, 112, 16))
+    picture[14:20, 6:-6] = paint.colour((255, 190, 40))
+    return picture
+
+
+def board():
+    """Top sheet of the board: deep blue with a lightning stripe, stored RLE."""
+    w, h = 256, 64
+    picture = paint.fill(h, w, (22, 38, 98))
+    def stripe(d, s):
+        pts = [(0, 40), (90, 24), (120, 40), (180, 18), (256, 30), (256, 38), (180, 28), (120, 50), (90, 34), (0, 48)]
+        d.polygon([(x * s, y * s) for x, y in pts], fill=255)
+    mask = paint.shape_mask(w, h, stripe, supersample=1)
+    picture = paint.blend(picture, paint.fill(h, w, (255, 204, 0)), mask)
+    picture[:4] = picture[-4:] = paint.colour((230, 230, 235))
+    return picture
+
+
+def jacket():
+    size = 128
+    cloth = paint.fbm(size, size, 41, base_cells=16, octaves=2)
+    picture = paint.blend(paint.fill(size, size, (214, 40, 36)), paint.fill(size, size, (150, 20, 24)), cloth * 0.6)
+    picture[:, 56:72] = paint.colour((250, 250, 250))
+    picture[:, 60:68] = paint.colour((30, 30, 36))
+    return picture
+
+
+def pants():
+    size = 128
+    cloth = paint.fbm(size, size, 43, base_cells=16, octaves=2)
+    picture = paint.blend(paint.fill(size, size, (40, 56, 84)), paint.fill(size, size, (20, 28, 44)), cloth * 0.7)
+    picture[:, 0:6] = paint.colour((230, 190, 30))
+    return picture
+
+
+def helmet():
+    """Wraps round the head: helmet on top, goggles, face below."""
+    w, h = 128, 128
+    picture = paint.fill(h, w, (240, 240, 244))
+    picture[48:, :] = paint.colour((232, 184, 150))
+    picture[44:70, :] = paint.colour((30, 30, 34))
+    picture[48:66, 40:88] = paint.colour((255, 150, 30))
+    picture[84:92, 52:76] = paint.colour((150, 70, 60))
+    return picture
+
+
+def bark():
+    w, h = 64, 128
+    streaks = paint.noise(h, w, 16, 53)
+    grain = paint.fbm(h, w, 59, base_cells=8, octaves=3)
+    return paint.blend(paint.fill(h, w, (104, 70, 44)), paint.fill(h, w, (52, 34, 22)), np.clip(streaks * 0.7 + grain * 0.5 - 0.2, 0, 1))
+
+
+def pine():
+    size = 128
+    needles = paint.fbm(size, size, 61, base_cells=16, octaves=3)
+    picture = paint.blend(paint.fill(size, size, (38, 88, 52)), paint.fill(size, size, (14, 44, 26)), needles)
+    snow_cover = paint.fbm(size, size, 67, base_cells=6, octaves=3)
+    return paint.blend(picture, paint.fill(size, size, (236, 242, 250)), np.clip((snow_cover - 0.52) * 5, 0, 1))
+
+
+def wood():
+    size = 128
+    grain = paint.noise(size, size, 32, 71)
+    picture = paint.blend(paint.fill(size, size, (150, 96, 52)), paint.fill(size, size, (96, 58, 30)), grain)
+    picture[::16] = paint.colour((60, 36, 20))
+    return picture
+
+
+def roof():
+    size = 128
+    return _snow(size, 79, (246, 248, 252), (210, 220, 238))
+
+
+# file name -> (painter, run-length encoded)
+TEXTURES = {
+    "snow.tga": (snow, False), "piste.tga": (piste, False), "kicker.tga": (kicker, False),
+    "arrow.tga": (arrow, True), "board.tga": (board, True), "jacket.tga": (jacket, False),
+    "pants.tga": (pants, False), "helmet.tga": (helmet, False), "bark.tga": (bark, False),
+    "pine.tga": (pine, False), "wood.tga": (wood, False), "roof.tga": (roof, False),
+}
+
+
+def material(name, texture_file, shininess=0.0):
+    if texture_file not in TEXTURES:
+        raise KeyError("no painter for " + texture_file)
+    return Material(name=name, texture=TEXTURE_DIR + "\\" + texture_file, shininess=shininess)
