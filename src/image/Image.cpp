@@ -40,6 +40,22 @@ std::vector<unsigned char> expandToRgba(const std::vector<unsigned char>& indice
     return rgba;
 }
 
+// gluScaleImage honours the pixel store, so it runs with tightly packed rows
+// and no skips whatever a holder left set.
+bool scaleRgba(const std::vector<unsigned char>& from, int fromWidth, int fromHeight,
+               std::vector<unsigned char>& to, int toWidth, int toHeight) {
+    glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
+        for (GLenum alignment : {GL_UNPACK_ALIGNMENT, GL_PACK_ALIGNMENT}) glPixelStorei(alignment, 1);
+        for (GLenum zero : {GL_UNPACK_ROW_LENGTH, GL_UNPACK_SKIP_ROWS, GL_UNPACK_SKIP_PIXELS,
+                            GL_PACK_ROW_LENGTH, GL_PACK_SKIP_ROWS, GL_PACK_SKIP_PIXELS}) {
+            glPixelStorei(zero, 0);
+        }
+        GLint failed = gluScaleImage(GL_RGBA, fromWidth, fromHeight, GL_UNSIGNED_BYTE, from.data(),
+                                     toWidth, toHeight, GL_UNSIGNED_BYTE, to.data());
+    glPopClientAttrib();
+    return failed == 0;
+}
+
 }  // namespace
 
 Image::~Image() {
@@ -109,9 +125,7 @@ void Image::loadPcx(const char* fileName) {
     int toWidth = powerOfTwoBelow(fileWidth);
     int toHeight = powerOfTwoBelow(fileHeight);
     std::vector<unsigned char> scaled(static_cast<std::size_t>(toWidth) * static_cast<std::size_t>(toHeight) * 4);
-    GLint failed = gluScaleImage(GL_RGBA, fileWidth, fileHeight, GL_UNSIGNED_BYTE, rgba.data(),
-                                 toWidth, toHeight, GL_UNSIGNED_BYTE, scaled.data());
-    if (failed != 0) return;
+    if (!scaleRgba(rgba, fileWidth, fileHeight, scaled, toWidth, toHeight)) return;
     palette = std::move(header.palette);
     format = 0;
     width = fileWidth;

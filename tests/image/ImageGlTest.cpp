@@ -6,6 +6,8 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
+#include <string>
+
 using namespace PictureFiles;
 
 namespace {
@@ -71,6 +73,27 @@ TEST(ImageGl, PcxOfPowerOfTwoSizeKeepsItsPixels) {
     ASSERT_EQ(image.pixels.size(), 256u * 256u * 4u);
     for (int y : {0, 127, 128, 255}) {
         for (int x : {0, 255}) expectPixel(image, x, y, indexOf(y));
+    }
+}
+
+TEST(ImageGl, PcxScalingIgnoresAndKeepsTheHoldersPixelStore) {
+    REQUIRE_GL_CONTEXT();
+    TempDir dir;
+    std::string path = dir.write("p.pcx", pcx(window(6, 5), rowsOf(6, 5, [](int) { return 30; }), rampPalette()));
+    glPixelStorei(GL_UNPACK_SKIP_ROWS, 3);
+    glPixelStorei(GL_UNPACK_ROW_LENGTH, 50);
+    Image image;
+    image.load(path.c_str());
+    GLint skipRows = 0, rowLength = 0;
+    glGetIntegerv(GL_UNPACK_SKIP_ROWS, &skipRows);
+    glGetIntegerv(GL_UNPACK_ROW_LENGTH, &rowLength);
+    glPixelStorei(GL_UNPACK_SKIP_ROWS, 0);
+    glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
+    EXPECT_EQ(skipRows, 3);
+    EXPECT_EQ(rowLength, 50);
+    ASSERT_EQ(image.pixels.size(), 4u * 4u * 4u);
+    for (int y = 0; y < 4; ++y) {
+        for (int x = 0; x < 4; ++x) expectPixel(image, x, y, 30);
     }
 }
 
