@@ -12,7 +12,8 @@ const char* const gameModeString = "1280x1024:32@60";
 Window::Window(int& argc, char** argv, const char* title, int width, int height, int /*bitsPerPixel*/,
                int /*refreshRate*/)
     : title(title), drawableWidth(width), drawableHeight(height), gameMode(true) {
-    glutInit(&argc, argv);
+    // Test programs may have brought GLUT up already.
+    if (!glutGet(GLUT_INIT_STATE)) glutInit(&argc, argv);
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
     glutGameModeString(gameModeString);
     // Mode switching needs a server extension that many displays lack; asking

@@ -22,3 +22,12 @@ first_swap=$(grep -n -m1 glXSwapBuffers "$game_dir/calls.txt" | cut -d: -f1)
 cull=$(grep -n -m1 'glCullFace(mode = GL_FRONT)' "$game_dir/calls.txt" | cut -d: -f1)
 [ -n "$cull" ] && [ "$cull" -lt "$first_swap" ] || fail "start-up state not set before the first frame"
 echo "startup: ok"
+
+# The menu's Quit button ends the game the same way.
+game_start
+game_wait_window
+sleep 1
+xdotool mousemove 384 819 sleep 0.3 click 1
+code=$(game_wait_exit 20)
+[ "$code" = 0 ] || fail "the Quit button gave exit code $code"
+echo "quit button: ok"

@@ -1,4 +1,4 @@
-#include "CourseFiles.h"
+#include "support/CourseFiles.h"
 #include "common/ProbeResult.h"
 #include "common/Vec3.h"
 #include "scene/Kicker.h"

@@ -1,4 +1,4 @@
-#include "CourseFiles.h"
+#include "support/CourseFiles.h"
 #include "rider/Rider.h"
 #include "scene/World.h"
 #include "support/GlContext.h"

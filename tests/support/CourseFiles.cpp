@@ -1,4 +1,4 @@
-#include "CourseFiles.h"
+#include "support/CourseFiles.h"
 
 #include <cstdio>
 
