@@ -22,6 +22,39 @@ float limitCorrection(float step, float rate, float stepRate) {
     return step;
 }
 
+// Turns still to make toward a landable flip (0 or 360) for a flip turning forward.
+float flipErrorForward(float flip) {
+    return flip > 90.0f ? 360.0f - flip : -flip;
+}
+
+// Spin still to take away toward a landable spin (0, 180 or 360) for a spin turning forward.
+float spinErrorForward(float spin) {
+    float error = spin > 180.0f ? spin - 180.0f : spin;
+    return error > 90.0f ? spin - 360.0f : error;
+}
+
+// A trick turning backward is judged as the mirror image of one turning forward,
+// so a negative rate is steered to a landable pose just as a positive one is.
+float flipError(float flip, float rate) {
+    if (rate > 0.0f) {
+        return flipErrorForward(flip);
+    }
+    if (rate < 0.0f) {
+        return -flipErrorForward(wrapDegrees(360.0f - flip));
+    }
+    return -flip;
+}
+
+float spinError(float spin, float rate) {
+    if (rate > 0.0f) {
+        return spinErrorForward(spin);
+    }
+    if (rate < 0.0f) {
+        return -spinErrorForward(wrapDegrees(360.0f - spin));
+    }
+    return spin > 180.0f ? spin - 180.0f : spin;
+}
+
 float correctionShown(float step, float rate) {
     if (rate == 0.0f) {
         return 0.0f;
@@ -45,17 +78,6 @@ void Rider::alignForLanding() {
     float spin = s.trickRotation.y;
 
     float pitchError = s.landingSlope + pitch;
-    float flipError = -flip;
-    if (s.flipRate > 0.0f && flip > 90.0f) {
-        flipError = 360.0f - flip;
-    }
-    float spinError = spin;
-    if (spin > 180.0f) {
-        spinError = spin - 180.0f;
-    }
-    if (s.spinRate > 0.0f && spinError > 90.0f) {
-        spinError = spin - 360.0f;
-    }
 
     float pitchStep = 0.0f;
     float flipStep = 0.0f;
@@ -65,8 +87,8 @@ void Rider::alignForLanding() {
         // With less than one step left, close the gap; dividing by a sliver would throw the pose around.
         float steps = std::max(stepsLeft, 1.0f);
         pitchStep = pitchError / steps;
-        flipStep = limitCorrection(flipError / steps, s.flipRate, s.stepRate);
-        spinStep = limitCorrection(spinError / steps, s.spinRate, s.stepRate);
+        flipStep = limitCorrection(flipError(flip, s.flipRate) / steps, s.flipRate, s.stepRate);
+        spinStep = limitCorrection(spinError(spin, s.spinRate) / steps, s.spinRate, s.stepRate);
     }
     s.spinCorrection = correctionShown(spinStep, s.spinRate);
     s.flipCorrection = correctionShown(flipStep, s.flipRate);
