@@ -121,8 +121,8 @@ def help_screen():
     y = 0.2
     for key, meaning in HELP_LINES:
         if meaning:
-            ink = np.maximum(ink, _text(key, "DejaVuSans-Bold.ttf", 25, 0.09, y, "lm"))
-            ink = np.maximum(ink, _text(meaning, "DejaVuSans.ttf", 25, 0.36, y, "lm"))
+            ink = np.maximum(ink, _text(key, "DejaVuSans-Bold.ttf", 23, 0.09, y, "lm"))
+            ink = np.maximum(ink, _text(meaning, "DejaVuSans.ttf", 23, 0.35, y, "lm"))
             y += 0.042
         else:
             y += 0.012

@@ -49,22 +49,38 @@ def _sky(y):
     return horizon + (top - horizon) * t ** 0.6
 
 
+PANORAMA_WIDTH = 2048
+
+
+def _panorama_rock():
+    """Per panorama column and wall row: how lit the rock faces are, from a
+    noise relief that wraps round the box."""
+    width, height = PANORAMA_WIDTH, WALL_SIZE[1]
+    relief = paint.fbm(height, width, 7, base_cells=48, octaves=5)
+    return np.clip(0.5 + (np.roll(relief, -1, axis=1) - np.roll(relief, 1, axis=1)) * 14.0, 0, 1)
+
+
 def wall(index):
     width, height = WALL_SIZE
     u, y = _wall_coordinates(width, height, index)
     picture = np.repeat(_sky(y), width, axis=1)
+    columns = (np.floor(u / 4.0 * PANORAMA_WIDTH).astype(int)) % PANORAMA_WIDTH
+    rock_light = _panorama_rock()[:, columns]
     layers = [  # seed, base height, amplitude, colour lit, colour shaded
-        (5, 58.0, 70.0, (222, 232, 246), (150, 170, 204)),
-        (9, 30.0, 48.0, (240, 245, 252), (170, 188, 220)),
-        (13, 12.0, 18.0, (214, 226, 240), (120, 146, 170)),
+        (5, 58.0, 70.0, (226, 234, 248), (128, 150, 190)),
+        (9, 30.0, 48.0, (244, 247, 252), (150, 170, 208)),
+        (13, 12.0, 18.0, (220, 230, 242), (96, 124, 150)),
     ]
     for seed, base, amplitude, lit, shaded in layers:
         top, slope = _ridge(u, seed, base, amplitude, 48)
         inside = y[:, None] < top[None, :]
-        light = np.clip(0.5 + slope / (4 * amplitude), 0, 1)[None, :, None]
+        below = np.clip((top[None, :] - y[:, None]) / 25.0, 0, 1)
+        face = np.clip(0.5 + slope / (4 * amplitude), 0, 1)[None, :]
+        light = (face * (1 - below) + rock_light * below)[:, :, None]
         rock = paint.fill(height, width, shaded) + (paint.fill(height, width, lit) - paint.fill(height, width, shaded)) * light
-        depth = np.clip((top[None, :] - y[:, None]) / 40.0, 0, 1)[:, :, None]
-        rock = rock * (1 - 0.15 * depth)
+        # Haze: the lower slopes fade into the sky's horizon colour.
+        haze = np.clip(1 - y / 40.0, 0, 1)[:, None, None] * 0.35
+        rock = rock * (1 - haze) + paint.colour(SKY_HORIZON) * haze
         picture = np.where(inside[:, :, None], rock, picture)
     return paint.to_bytes(picture)
 
