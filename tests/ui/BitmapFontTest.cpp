@@ -43,6 +43,12 @@ protected:
         glViewport(0, 0, GlContext::width(), GlContext::height());
     }
 
+    // Loads, then puts back the scene's state, which binds another texture.
+    static void load(BitmapFont& font, const std::string& file) {
+        font.load(file.c_str());
+        useStartupState();
+    }
+
     // Colour at a point of the 32 x 32 text area.
     std::array<unsigned char, 3> at(float u, float v) const {
         return GlContext::pixel(static_cast<int>(u * GlContext::width() / 32),
@@ -65,20 +71,24 @@ const Rgba background = {0, 0, 0, 255};
 // from (2, 3) puts A over 2..10, the space over 7..15 and B over 12..20.
 TEST_F(BitmapFontTest, GlyphsLandWhereThePenPutsThem) {
     BitmapFont font;
-    font.load(gridFile.c_str());
+    load(font, gridFile);
     font.print(2, 3, "A B", 0, 0.5f);
     expectAt(4.5f, 7.0f, cellColour(33));
     expectAt(8.5f, 7.0f, cellColour(33));  // under the transparent space
-    expectAt(17.0f, 7.0f, cellColour(34));
+    expectAt(11.5f, 7.0f, background);  // between A and B, under the space
+    expectAt(12.5f, 7.0f, cellColour(34));
+    expectAt(19.5f, 7.0f, cellColour(34));
     expectAt(21.0f, 7.0f, background);
-    expectAt(4.5f, 12.0f, background);
-    expectAt(4.5f, 2.0f, background);
+    expectAt(4.5f, 3.5f, cellColour(33));
+    expectAt(4.5f, 10.5f, cellColour(33));
+    expectAt(4.5f, 11.5f, background);
+    expectAt(4.5f, 2.5f, background);
     expectAt(1.0f, 7.0f, background);
 }
 
 TEST_F(BitmapFontTest, SetOneDrawsFromTheLowerHalfOfTheGrid) {
     BitmapFont font;
-    font.load(gridFile.c_str());
+    load(font, gridFile);
     font.print(2, 3, "A", 1, 0.5f);
     expectAt(6.0f, 7.0f, cellColour(161));
 }
@@ -101,7 +111,7 @@ TEST_F(BitmapFontTest, CharactersWithoutAGlyphDrawNothingAndKeepThePen) {
     ASSERT_FALSE(glIsList(foreign + 128));
     {
         BitmapFont font;
-        font.load(gridFile.c_str());
+        load(font, gridFile);
         ASSERT_TRUE(glIsList(foreign + 128)) << "the font's lists should follow the others";
         font.print(2, 3, "AB", 0, 0.5f);
         const std::vector<unsigned char> plain = GlContext::readPixels();
@@ -124,9 +134,8 @@ TEST_F(BitmapFontTest, UnusablePictureDrawsPlainGlyphs) {
     const std::string rgb = dir.write("rgb.tga", tgaFile(256, 256, 24, [](int, int) { return Rgba{10, 200, 30, 255}; }));
     for (const std::string& file : {rgb, dir.path() + "/absent.tga"}) {
         SCOPED_TRACE(file);
-        useStartupState();
         BitmapFont font;
-        font.load(file.c_str());
+        load(font, file);
         font.print(2, 3, "A", 0, 0.5f);
         expectAt(6.0f, 7.0f, {255, 255, 255, 255});
     }
@@ -134,7 +143,7 @@ TEST_F(BitmapFontTest, UnusablePictureDrawsPlainGlyphs) {
 
 TEST_F(BitmapFontTest, PrintRestoresCullingLightingDepthAndMatrices) {
     BitmapFont font;
-    font.load(gridFile.c_str());
+    load(font, gridFile);
     for (const char* text : {"CRASH", "", "130"}) {
         SCOPED_TRACE(text);
         useStartupState();

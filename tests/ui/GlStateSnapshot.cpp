@@ -34,6 +34,22 @@ std::ostream& operator<<(std::ostream& out, const GlStateSnapshot& s) {
     return out;
 }
 
+namespace {
+// A black texture left bound, as the scene leaves its last one: anything a
+// routine forgets to draw untextured comes out black.
+void bindLeftoverTexture() {
+    static GLuint texture = 0;
+    if (texture == 0) {
+        const unsigned char black[4] = {0, 0, 0, 255};
+        glGenTextures(1, &texture);
+        glBindTexture(GL_TEXTURE_2D, texture);
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, 1, 1, 0, GL_RGBA, GL_UNSIGNED_BYTE, black);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    }
+    glBindTexture(GL_TEXTURE_2D, texture);
+}
+}
+
 void useStartupState() {
     glEnable(GL_CULL_FACE);
     glCullFace(GL_FRONT);
@@ -41,6 +57,12 @@ void useStartupState() {
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glEnable(GL_TEXTURE_2D);
+    // A dark light: anything a routine forgets to draw unlit comes out black.
+    const GLfloat none[] = {0.0f, 0.0f, 0.0f, 1.0f};
+    glLightModelfv(GL_LIGHT_MODEL_AMBIENT, none);
+    glLightfv(GL_LIGHT0, GL_AMBIENT, none);
+    glLightfv(GL_LIGHT0, GL_DIFFUSE, none);
+    glLightfv(GL_LIGHT0, GL_SPECULAR, none);
     glEnable(GL_LIGHTING);
     glEnable(GL_LIGHT0);
     glColorMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE);
@@ -52,4 +74,5 @@ void useStartupState() {
     glLoadIdentity();
     glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    bindLeftoverTexture();
 }

@@ -23,6 +23,7 @@ struct GlStateSnapshot {
 
 std::ostream& operator<<(std::ostream& out, const GlStateSnapshot& state);
 
-// The state the game sets once at start-up, with the modelview matrix current
-// and the colour white; clears the window to black.
+// The switches the game sets once at start-up, with the modelview matrix
+// current, the colour white, a light that lights nothing and a black texture
+// bound; clears the window to black.
 void useStartupState();

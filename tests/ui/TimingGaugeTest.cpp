@@ -91,7 +91,7 @@ TEST_F(TimingGaugeTest, FillColourAndLengthFollowTheValue) {
 }
 
 // Outer edge light left and bottom, dark right and top; the inner edge the
-// other way round; beige between.
+// other way round; beige between; the fill exactly covers the well's height.
 TEST_F(TimingGaugeTest, BevelShadesAcrossAndUpTheBar) {
     drawValue(50);
     const int row = barRow();
@@ -99,10 +99,29 @@ TEST_F(TimingGaugeTest, BevelShadesAcrossAndUpTheBar) {
     const Rgb acrossColours[] = {light, beige, dark, light, beige, dark};
     for (int i = 0; i < 6; ++i) expectColour(view.pixelX(across[i]), row, acrossColours[i]);
 
-    const int column = view.pixelX(0.1f);
-    const float up[] = {-0.985f, -0.97f, -0.955f, -0.825f, -0.81f, -0.795f};
-    const Rgb upColours[] = {light, beige, dark, light, beige, dark};
-    for (int i = 0; i < 6; ++i) expectColour(column, view.pixelY(up[i]), upColours[i]);
+    const int column = view.pixelX(-0.1f);
+    const float up[] = {-0.985f, -0.97f, -0.955f, -0.945f, -0.835f, -0.825f, -0.81f, -0.795f};
+    const Rgb upColours[] = {light, beige, dark, fillBlue, fillBlue, light, beige, dark};
+    for (int i = 0; i < 8; ++i) expectColour(column, view.pixelY(up[i]), upColours[i]);
+}
+
+// The thirteen quads and the fill tile the bar and the panel without a gap.
+TEST_F(TimingGaugeTest, FrameHasNoGaps) {
+    drawValue(200);
+    const int left = view.pixelX(-0.3f) + 1;
+    const int right = view.pixelX(0.3f) - 1;
+    const int bottom = view.pixelY(-0.99f) + 1;
+    const int top = view.pixelY(-0.79f + 0.52f * view.width / view.height) - 1;
+    const std::vector<unsigned char> rgb = GlContext::readPixels();
+    const size_t width = static_cast<size_t>(GlContext::width());
+    int holes = 0;
+    for (int y = bottom; y <= top; ++y) {
+        for (int x = left; x <= right; ++x) {
+            const unsigned char* p = &rgb[(y * width + x) * 3];
+            if (p[0] == 0 && p[1] == 0 && p[2] == 0) ++holes;
+        }
+    }
+    EXPECT_EQ(holes, 0);
 }
 
 // The panel stands on the bar's top edge, 0.26 of the window width high in
