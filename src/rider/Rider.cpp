@@ -29,7 +29,8 @@ Vec3 turn(const Vec3& p, const Vec3& degrees) {
 
 }  // namespace
 
-Rider::Rider() = default;
+// Reset at once, so a rider stepped before its first reset never divides by a zero step rate.
+Rider::Rider() { reset(); }
 
 Rider::~Rider() = default;
 

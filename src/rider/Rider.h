@@ -7,7 +7,7 @@
 
 class Rider {
 public:
-    Rider();
+    Rider();  // starts reset
     virtual ~Rider();
 
     // Puts every value back to the start of a run; the probe arrays keep their addresses.
@@ -46,8 +46,6 @@ public:
     const RiderState& state() const;
     void transformPoints();
     bool hitsFence() const;
-    bool touchesGround() const;
-    bool isCrashLanding() const;
 
 private:
     // Riding on the ground.
@@ -74,6 +72,8 @@ private:
     bool bodyIsFinite() const;
 
     // Landing judgement and crash.
+    bool touchesGround() const;
+    bool isCrashLanding() const;
     void judgeLanding();
     void crash();
     void restoreFiniteState();

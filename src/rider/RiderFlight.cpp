@@ -1,5 +1,4 @@
 // The flight step: slow motion, lip, touch-down, path, landing approach and tricks.
-#include <algorithm>
 #include <cmath>
 
 #include "rider/Rider.h"

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 
 #include "RiderSetup.h"
@@ -22,6 +23,8 @@ std::string popOutput(Rider& rider) {
 
 TEST(RiderPoints, ResetKeepsTheArraysAndTransformTurnsAboutHeadingAndPivot) {
     Rider rider;
+    rider.update();  // stepping before the first reset stays finite
+    EXPECT_TRUE(std::isfinite(rider.position().x));
     rider.reset();
     Vec3* points = rider.worldPoints();
     rider.state().position = Vec3{5, 5, 5};
@@ -36,6 +39,9 @@ TEST(RiderPoints, ResetKeepsTheArraysAndTransformTurnsAboutHeadingAndPivot) {
     rider.transformPoints();
     expectPoint(points[0], 0, 0, -0.92f);  // tricks count only in the air
     expectPoint(points[5], 7, 7, 7);
+    rider.state().rotation.z = 30.0f;  // lean, then heading, then pitch
+    rider.transformPoints();
+    expectPoint(points[3], -0.9f, 1.8f * std::sqrt(0.75f), -0.4f);
 
     rider.state().rotation = Vec3{};
     rider.state().position = Vec3{1, 2, 3};
@@ -56,7 +62,7 @@ TEST(RiderControls, FrameRateEasesAndNeverStopsTheClock) {
     EXPECT_GE(rider.state().stepRate, 1.0f);
 }
 
-TEST(RiderControls, TrickRatesChangeOnlyInTheTrickWindow) {
+TEST(RiderControls, TricksChangeOnlyInTheirWindowAndSteeringOnlyOnTheGround) {
     Rider rider;
     rider.reset();
     for (int timing : {0, 50, 100}) {
@@ -66,6 +72,17 @@ TEST(RiderControls, TrickRatesChangeOnlyInTheTrickWindow) {
     }
     EXPECT_EQ(rider.state().spinRate, 90.0f);
     EXPECT_EQ(rider.state().flipRate, 45.0f);
+    rider.state().rotation.y = 57.0f;
+    rider.steer(5.0f);  // 62 is past the limit: no turn, no cost
+    EXPECT_EQ(rider.rotation().y, 57.0f);
+    EXPECT_EQ(rider.speed(), 10.0f);
+    rider.steer(2.0f);
+    EXPECT_FLOAT_EQ(rider.rotation().y, 59.0f);
+    EXPECT_FLOAT_EQ(rider.rotation().x, -2.0f);
+    EXPECT_FLOAT_EQ(rider.speed(), 9.87f);
+    rider.state().airborne = true;
+    rider.steer(-10.0f);
+    EXPECT_FLOAT_EQ(rider.rotation().y, 59.0f);
 }
 
 TEST(RiderControls, PopBoostsByItsTimingOncePerFlightAndAlwaysSteps) {

@@ -39,6 +39,9 @@ TEST(FlightStep, SlowsTimeAndFliesFromTheLaunchWithItsPower) {
     s.flyTime = 0.5f * s.takeOffTime;
     rider.update();
     EXPECT_FLOAT_EQ(s.timeScale, 1.5f);
+    s.flyTime = 1.5f * s.takeOffTime;
+    rider.update();
+    EXPECT_FLOAT_EQ(s.timeScale, 2.5f);
     s.flyTime = 2.0f * s.takeOffTime;
     rider.update();
     EXPECT_FLOAT_EQ(s.timeScale, 3.0f);
@@ -48,6 +51,7 @@ TEST(FlightStep, SlowsTimeAndFliesFromTheLaunchWithItsPower) {
     rider.update();
     EXPECT_FLOAT_EQ(s.position.y, 50.0f);
     EXPECT_FLOAT_EQ(s.position.z, 2.0f);
+    EXPECT_NEAR(rider.worldPoints()[5].y, 50.0f + 0.5f * 20.0f * 0.5f - 9.81f * 0.125f, 1e-4f);
     s.flyTime = 1.0f;
     rider.update();
     Vec3 plain = s.position;

@@ -57,6 +57,7 @@ TEST(LandingJudgement, BoardEndsUpperBodyAndSpinDecide) {
         EXPECT_EQ(rider.isAirborne(), c.crashes);
         EXPECT_EQ(rider.landedSwitch(), c.switched);
         EXPECT_EQ(rider.timingValue(), 0);
+        EXPECT_TRUE(rider.state().hasJumped);  // no second take-off this run
         EXPECT_EQ(rider.state().timeScale, 1.0f);
         EXPECT_EQ(rider.trickRotation().y, c.crashes ? 0.0f : c.spin);
     }

@@ -8,7 +8,7 @@ void startRide(Rider& rider) {
 void startFlight(Rider& rider, const Vec3& from, float speed) {
     startRide(rider);
     RiderState& s = rider.state();
-    s.airborne = s.hasJumped = true;
+    s.airborne = true;
     s.onLip = false;
     s.speed = speed;
     s.position = s.takeOffPosition = from;
