@@ -76,6 +76,7 @@ TEST(FlightStep, TimingValueFollowsTheStretchesAndStaysAnInt) {
         {2.0f, 0.25f, true, 2.25f, 150},    // a quarter second into the approach
         {1e30f, 0.25f, true, 0, INT_MAX},   // a flight far longer than predicted
         {2.0f, 0.25f, true, std::nanf(""), 0},
+        {2.0f, INFINITY, false, 0, INT_MIN},
     };
     for (const Case& c : cases) {
         Rider rider;
@@ -102,7 +103,8 @@ TEST(FlightStep, LipHoldsTouchDownAndTricksAndEndsOnReachOrDrop) {
     EXPECT_TRUE(s.onLip && !rider.isCrashed());
     EXPECT_EQ(s.timingValue, 7);
     EXPECT_EQ(s.trickRotation.y, 0.0f);
-    while (s.onLip) kicker.frame(rider, 50);
+    for (int i = 0; i < 100 && s.onLip; ++i) kicker.frame(rider, 50);
+    EXPECT_FALSE(s.onLip);
     EXPECT_GT(10.0f * s.flyTime, 2.2f);
 
     // Too slow to reach 2.2 units out before sinking: it lands on the ledge below.
@@ -113,9 +115,14 @@ TEST(FlightStep, LipHoldsTouchDownAndTricksAndEndsOnReachOrDrop) {
     EXPECT_FALSE(rider.isAirborne() || rider.isCrashed());
 }
 
-TEST(FlightStep, TricksWrapIntoRangeAtAnyRate) {
+TEST(FlightStep, TricksTurnByTheirRatesAndWrapIntoRangeAtAnyRate) {
     Rider rider;
     startFlight(rider, Vec3{0, 1000, 0}, 0.0f);
+    rider.state().spinRate = -100.0f;
+    rider.state().flipRate = 50.0f;
+    rider.update();
+    EXPECT_FLOAT_EQ(rider.trickRotation().y, 358.0f);
+    EXPECT_FLOAT_EQ(rider.trickRotation().z, 1.0f);
     rider.state().spinRate = 1e9f;
     rider.state().flipRate = -3e8f;
     for (int i = 0; i < 5; ++i) {
@@ -137,7 +144,8 @@ TEST(FlightStep, LevelLaunchKeepsItsPitch) {
 TEST(FlightStep, PredictsTheLandingFromTheGroundAhead) {
     Rider rider;
     startFlight(rider, Vec3{0, 10, 0}, 10.0f);
-    while (!rider.isLandingApproach() && rider.isAirborne()) TestGround::incline(-10.0f).frame(rider, 50);
+    for (int i = 0; i < 100 && !rider.isLandingApproach(); ++i) TestGround::incline(-10.0f).frame(rider, 50);
+    ASSERT_TRUE(rider.isLandingApproach());
     const RiderState& s = rider.state();
     EXPECT_NEAR(s.landingSlope, 10.0f, 1e-3f);
     EXPECT_FLOAT_EQ(s.landingTime, s.flyTime - 1.0f / s.stepRate + 0.5f);

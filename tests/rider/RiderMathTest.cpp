@@ -6,9 +6,12 @@
 
 using riderMath::slopeAngle;
 
-TEST(SlopeAngle, SignsFollowTheHeadingAndFloatNormalsNeverGiveNaN) {
+TEST(GroundSample, SlopeSignsFollowTheHeadingAndOddSamplesNeverGiveNaN) {
     EXPECT_NEAR(slopeAngle(ProbeResult{0, -0.5f, 0}, 0.0f), -30.0f, 1e-4f);  // climbing toward +x
     EXPECT_NEAR(slopeAngle(ProbeResult{0, 0, 0.5f}, 90.0f), 30.0f, 1e-4f);   // the z term is added
+    EXPECT_EQ(slopeAngle(ProbeResult{0, std::nanf(""), 0}, 0.0f), 0.0f);      // a broken normal reads level
+    EXPECT_FALSE(riderMath::hasGround(ProbeResult{INFINITY, 0, 0}));
+    EXPECT_TRUE(riderMath::hasGround(ProbeResult{noGroundBelow, 0, 0}));
     // Near heading -18.7521 these normals sum to 1.00000012 in float.
     const float nx = 0.946975946f, nz = -0.321304619f;
     int pastOne = 0;
