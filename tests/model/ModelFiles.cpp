@@ -1,29 +1,25 @@
 #include "ModelFiles.h"
 
+#include "model/Model.h"
+#include "support/TempDir.h"
+
 #include <filesystem>
+
+bool ModelFiles::load(Model& model, const std::string& text) {
+    TempDir dir;
+    return model.load(dir.write("model.txt", text).c_str());
+}
 
 std::string ModelFiles::withCrLf(const std::string& text) {
     std::string out;
-    for (char c : text) {
-        if (c == '\n') out += '\r';
-        out += c;
-    }
+    for (char c : text) out += c == '\n' ? std::string("\r\n") : std::string(1, c);
     return out;
 }
 
 std::vector<unsigned char> ModelFiles::tga24(int width, int height, const std::vector<unsigned char>& rgb) {
-    std::vector<unsigned char> bytes = {0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0};
-    bytes.push_back(static_cast<unsigned char>(width & 255));
-    bytes.push_back(static_cast<unsigned char>(width >> 8));
-    bytes.push_back(static_cast<unsigned char>(height & 255));
-    bytes.push_back(static_cast<unsigned char>(height >> 8));
-    bytes.push_back(24);
-    bytes.push_back(0);
-    for (size_t i = 0; i + 2 < rgb.size(); i += 3) {
-        bytes.push_back(rgb[i + 2]);
-        bytes.push_back(rgb[i + 1]);
-        bytes.push_back(rgb[i]);
-    }
+    std::vector<unsigned char> bytes = {0, 0, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, static_cast<unsigned char>(width), 0,
+                                        static_cast<unsigned char>(height), 0, 24, 0};
+    for (size_t i = 0; i + 2 < rgb.size(); i += 3) bytes.insert(bytes.end(), {rgb[i + 2], rgb[i + 1], rgb[i]});
     return bytes;
 }
 

@@ -4,11 +4,13 @@
 #include <string>
 #include <vector>
 
+class Model;
+
 class ModelFiles {
 public:
-    // The text with every LF turned into CR LF.
+    // Writes the text to a temporary file and loads it into the model.
+    static bool load(Model& model, const std::string& text);
     static std::string withCrLf(const std::string& text);
-
     // An uncompressed 24-bit TGA, rows bottom first, pixels given as RGB triples.
     static std::vector<unsigned char> tga24(int width, int height, const std::vector<unsigned char>& rgb);
 };
@@ -18,8 +20,6 @@ class WorkingDirectory {
 public:
     explicit WorkingDirectory(const std::string& path);
     ~WorkingDirectory();
-    WorkingDirectory(const WorkingDirectory&) = delete;
-    WorkingDirectory& operator=(const WorkingDirectory&) = delete;
 
 private:
     std::string previous;

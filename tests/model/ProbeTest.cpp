@@ -1,6 +1,6 @@
 #include "model/Model.h"
 
-#include "support/TempDir.h"
+#include "ModelFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -8,193 +8,124 @@
 #include <cmath>
 #include <random>
 #include <sstream>
-#include <string>
 #include <vector>
 
 namespace {
 
 using Corners = std::array<Vec3, 3>;
 
-// One mesh per group of triangles, each triangle with its own three vertices.
-std::string modelOf(const std::vector<std::vector<Corners>>& meshes) {
+// The plane y = a x + b z + c, with its upward unit normal.
+struct Plane {
+    float a, b, c;
+    Vec3 at(float x, float z) const { return {x, a * x + b * z + c, z}; }
+    Corners triangle() const { return {at(0, 0), at(0, 4), at(4, 0)}; }  // counter-clockwise from above
+    float normalX() const { return -a / std::sqrt(a * a + b * b + 1); }
+    float normalZ() const { return -b / std::sqrt(a * a + b * b + 1); }
+};
+
+// Probes the points over one mesh per group of triangles, each result
+// starting with normal components 0.5 so that untouched ones show.
+std::vector<ProbeResult> probe(const std::vector<std::vector<Corners>>& meshes, const std::vector<Vec3>& points) {
     std::ostringstream text;
     text << "Meshes: " << meshes.size() << "\n";
     for (const auto& triangles : meshes) {
         text << "\"g\" 0 -1\n" << triangles.size() * 3 << "\n";
-        for (const Corners& t : triangles) {
+        for (const Corners& t : triangles)
             for (const Vec3& v : t) text << "0 " << v.x << " " << v.y << " " << v.z << " 0 0 -1\n";
-        }
         text << "1\n0 1 0\n" << triangles.size() << "\n";
         for (size_t i = 0; i < triangles.size(); ++i) {
             text << "0 " << 3 * i << " " << 3 * i + 1 << " " << 3 * i + 2 << " 0 0 0 1\n";
         }
     }
-    return text.str();
-}
-
-// Probes the points over a model holding the given meshes; each result starts
-// with the given normal so that untouched entries show.
-std::vector<ProbeResult> probe(const std::vector<std::vector<Corners>>& meshes, const std::vector<Vec3>& points,
-                               float startNormal = 0.5f) {
-    TempDir dir;
     Model model;
-    EXPECT_TRUE(model.load(dir.write("ground.txt", modelOf(meshes)).c_str()));
-    std::vector<ProbeResult> results(points.size());
-    for (ProbeResult& r : results) r.normalX = r.normalZ = startNormal;
+    EXPECT_TRUE(ModelFiles::load(model, text.str()));
+    std::vector<ProbeResult> results(points.size(), ProbeResult{0, 0.5f, 0.5f});
     model.setProbe(true, points.data(), static_cast<int>(points.size()));
     model.setProbeResults(results.data());
     model.measureGround();
     return results;
 }
 
-Vec3 at(float x, float z) { return {x, 0.0f, z}; }
+Vec3 xz(float x, float z) { return {x, 0, z}; }
 
-// The plane y = a x + b z + c.
-struct Plane {
-    float a, b, c;
-    Vec3 corner(float x, float z) const { return {x, a * x + b * z + c, z}; }
-    float height(float x, float z) const { return a * x + b * z + c; }
-    float normalX() const { return -a / std::sqrt(a * a + b * b + 1); }
-    float normalZ() const { return -b / std::sqrt(a * a + b * b + 1); }
-};
-
-// Which side of the line through p1 and p2 a point lies on.
 double side(double x1, double z1, double x2, double z2, double px, double pz) {
     return (x2 - x1) * (pz - z1) - (z2 - z1) * (px - x1);
 }
 
 }  // namespace
 
-TEST(Probe, SlopedTriangleHeightsAndNormals) {
-    const Plane plane{0.5f, 0.25f, 1.0f};
-    // Counter-clockwise seen from above, so its normal points up.
-    const Corners slope = {plane.corner(0, 0), plane.corner(0, 4), plane.corner(4, 0)};
-    const std::vector<Vec3> inside = {at(1, 1), at(2, 0.5f), at(0.3f, 2.9f), at(2, 0), at(0, 2), at(2, 2)};
-    auto results = probe({{slope}}, inside);
-    for (size_t j = 0; j < inside.size(); ++j) {
-        EXPECT_NEAR(results[j].height, plane.height(inside[j].x, inside[j].z), 1e-3) << "point " << j;
-        EXPECT_NEAR(results[j].normalX, plane.normalX(), 1e-6);
-        EXPECT_NEAR(results[j].normalZ, plane.normalZ(), 1e-6);
+TEST(Probe, HeightsAndNormalsInsideOnEdgesAndOutside) {
+    const Plane slope{0.5f, 0.25f, 1};
+    const std::vector<Vec3> points = {xz(1, 1), xz(0.3f, 2.9f), xz(2, 0), xz(0, 2), xz(2, 2), xz(0, 4), xz(4, 0)};
+    auto results = probe({{slope.triangle()}}, points);
+    for (size_t j = 0; j < points.size(); ++j) {
+        // Within what nudging the upright edge from (0, 0) to (0, 4) costs.
+        EXPECT_NEAR(results[j].height, slope.at(points[j].x, points[j].z).y, 1e-4) << j;
+        EXPECT_NEAR(results[j].normalX, slope.normalX(), 1e-6);
+        EXPECT_NEAR(results[j].normalZ, slope.normalZ(), 1e-6);
     }
-    EXPECT_LT(results[0].normalX, 0.0f) << "x of the normal points down the slope";
-
-    auto corners = probe({{slope}}, {at(0, 0), at(0, 4), at(4, 0)});
-    EXPECT_EQ(corners[0].height, slope[0].y);
-    EXPECT_EQ(corners[1].height, slope[1].y);
-    EXPECT_EQ(corners[2].height, slope[2].y);
-
-    auto outside = probe({{slope}}, {at(3, 3), at(-1, 1), at(1, -0.5f), at(5, 0), at(2.01f, 2.01f)}, 0.25f);
-    for (const ProbeResult& r : outside) {
+    EXPECT_LT(results[0].normalX, 0) << "x points down the slope";
+    for (const ProbeResult& r : probe({{slope.triangle()}}, {xz(3, 3), xz(-1, 1), xz(1, -0.5f), xz(2.01f, 2.01f)})) {
         EXPECT_EQ(r.height, noGroundHeight);
-        EXPECT_EQ(r.normalX, 0.25f);
-        EXPECT_EQ(r.normalZ, 0.25f);
+        EXPECT_EQ(r.normalX + r.normalZ, 1.0f);
     }
+    auto flat = probe({{Plane{0, 0, 2.5f}.triangle()}}, {xz(1, 1)});
+    EXPECT_EQ(flat[0].height, 2.5f);
+    EXPECT_EQ(flat[0].normalX + flat[0].normalZ, 0.0f);
 }
 
-TEST(Probe, FlatGroundHasNoSideways) {
-    const Plane flat{0, 0, 2.5f};
-    auto results = probe({{{flat.corner(-3, -3), flat.corner(-3, 3), flat.corner(3, -3)}}}, {at(-1, -1)});
-    EXPECT_FLOAT_EQ(results[0].height, 2.5f);
-    EXPECT_FLOAT_EQ(results[0].normalX, 0.0f);
-    EXPECT_FLOAT_EQ(results[0].normalZ, 0.0f);
-}
-
-TEST(Probe, FirstTriangleDrawnDecides) {
-    const Plane low{0, 0, 1}, high{0.5f, 0, 3}, steep{-1, 0.5f, 0}, deep{0, 0, -12};
-    const Corners lowTriangle = {low.corner(0, 0), low.corner(0, 4), low.corner(4, 0)};
-    const Corners highTriangle = {high.corner(0, 0), high.corner(0, 4), high.corner(4, 0)};
-    // Overlapping triangles in two meshes: the earlier mesh wins, whichever is higher.
-    auto results = probe({{lowTriangle}, {highTriangle}}, {at(1, 1)});
-    EXPECT_FLOAT_EQ(results[0].height, 1.0f);
-    results = probe({{highTriangle}, {lowTriangle}}, {at(1, 1)});
-    EXPECT_NEAR(results[0].height, 3.5f, 1e-4);
-
-    // On the edge two triangles share, the first one's normal is taken.
-    const Corners left = {steep.corner(0, 0), steep.corner(0, 4), steep.corner(4, 0)};
-    const Corners right = {{steep.corner(4, 0), steep.corner(0, 4), {4, 7, 4}}};
-    results = probe({{right, left}}, {at(2, 2)});
-    EXPECT_NEAR(results[0].height, steep.height(2, 2), 1e-3);
-    Vec3 n = {0, 0, 0};
-    {
-        // The right triangle's own normal, from its edges.
-        Vec3 e1 = {right[1].x - right[0].x, right[1].y - right[0].y, right[1].z - right[0].z};
-        Vec3 e2 = {right[2].x - right[0].x, right[2].y - right[0].y, right[2].z - right[0].z};
-        n = {e1.y * e2.z - e1.z * e2.y, e1.z * e2.x - e1.x * e2.z, e1.x * e2.y - e1.y * e2.x};
-        float length = std::sqrt(n.x * n.x + n.y * n.y + n.z * n.z);
-        if (n.y < 0) length = -length;
-        n = {n.x / length, n.y / length, n.z / length};
-    }
-    EXPECT_NEAR(results[0].normalX, n.x, 1e-5);
-    EXPECT_NEAR(results[0].normalZ, n.z, 1e-5);
-    EXPECT_GT(std::fabs(n.x - steep.normalX()), 0.1f) << "the two triangles must slope differently";
-
-    // Ground found below -10 counts as none, so a later triangle may still give it.
-    const Corners deepTriangle = {deep.corner(0, 0), deep.corner(0, 4), deep.corner(4, 0)};
-    results = probe({{deepTriangle, lowTriangle}}, {at(1, 1)});
-    EXPECT_FLOAT_EQ(results[0].height, 1.0f);
-    results = probe({{deepTriangle}}, {at(1, 1)});
-    EXPECT_FLOAT_EQ(results[0].height, -12.0f);
+TEST(Probe, FirstTriangleDrawnDecidesUnlessItsGroundIsBelowMinus10) {
+    const Plane low{0, 0, 1}, high{0.5f, 0, 3}, deep{0, 0, -12};
+    EXPECT_EQ(probe({{low.triangle()}, {high.triangle()}}, {xz(1, 1)})[0].height, 1.0f);
+    EXPECT_NEAR(probe({{high.triangle()}, {low.triangle()}}, {xz(1, 1)})[0].height, 3.5f, 1e-4);
+    EXPECT_EQ(probe({{deep.triangle(), low.triangle()}}, {xz(1, 1)})[0].height, 1.0f);
+    EXPECT_EQ(probe({{deep.triangle()}}, {xz(1, 1)})[0].height, -12.0f);
+    // On a shared edge the first triangle's slope is taken.
+    const Plane left{-1, 0, 0}, right{1, 0, -4};
+    const Corners rightTriangle = {right.at(4, 0), right.at(0, 4), right.at(4, 4)};
+    auto shared = probe({{rightTriangle, left.triangle()}}, {xz(2, 2)});
+    EXPECT_NEAR(shared[0].height, -2, 1e-5);
+    EXPECT_NEAR(shared[0].normalX, right.normalX(), 1e-6);
 }
 
 TEST(Probe, DegenerateTrianglesArePassedOver) {
-    const Plane ground{0.25f, 0, 0};
-    const Corners good = {ground.corner(0, 0), ground.corner(0, 4), ground.corner(4, 0)};
-    // Upright: all corners on the line x = z, which passes through the probe point.
-    const Corners wall = {{{0, 0, 0}, {2, 5, 2}, {4, 0, 4}}};
-    // Two corners at the same x and z.
+    const Corners upright = {{{0, 0, 0}, {2, 5, 2}, {4, 0, 4}}};  // all on the line x = z
     const Corners pinched = {{{0, 0, 0}, {0, 3, 0}, {4, 1, 0}}};
     const Corners needle = {{{1, 1, 1}, {1, 9, 1}, {1, 4, 1}}};
-    std::vector<Vec3> points = {at(1, 1), at(2, 0), at(0, 0)};
-    auto results = probe({{wall, pinched, needle, good}}, points);
-    for (size_t j = 0; j < points.size(); ++j) {
-        EXPECT_NEAR(results[j].height, ground.height(points[j].x, points[j].z), 1e-4) << "point " << j;
-        EXPECT_TRUE(std::isfinite(results[j].normalX) && std::isfinite(results[j].normalZ));
-    }
-    results = probe({{wall, pinched, needle}}, points);
-    for (const ProbeResult& r : results) EXPECT_EQ(r.height, noGroundHeight);
-
-    EXPECT_TRUE(std::isnan(Model::heightOnTriangle({0, 0, 0}, {2, 5, 2}, {4, 0, 4}, 1, 1)));
-}
-
-TEST(Probe, APointInLineWithTheOppositeCornerIsStillTested) {
-    // (1, -10) shares x with the corner facing the edge it lies beyond.
-    const Corners t = {{{0, 0, 0}, {2, 0, 1}, {1, 0, 3}}};
-    auto results = probe({{t}}, {at(1, -10), at(1, 1), at(1, 3.5f)});
-    EXPECT_EQ(results[0].height, noGroundHeight);
-    EXPECT_NEAR(results[1].height, 0.0f, 1e-5);
-    EXPECT_EQ(results[2].height, noGroundHeight);
-    EXPECT_TRUE(Model::isOutsideEdge(0, 0, 2, 1, 1, 3, 1, -10));
-    EXPECT_FALSE(Model::isOutsideEdge(0, 0, 2, 1, 1, 3, 1, 0.6f));
+    const Plane ground{0.25f, 0, 0};
+    std::vector<Vec3> points = {xz(1, 1), xz(2, 0), xz(0, 0)};
+    auto results = probe({{upright, pinched, needle, ground.triangle()}}, points);
+    for (size_t j = 0; j < points.size(); ++j) EXPECT_NEAR(results[j].height, points[j].x / 4, 1e-5) << j;
+    for (const ProbeResult& r : probe({{upright, pinched, needle}}, points)) EXPECT_EQ(r.height, noGroundHeight);
+    EXPECT_TRUE(std::isnan(Model::heightOnTriangle(upright[0], upright[1], upright[2], 1, 1)));
 }
 
 TEST(Probe, EdgeTestsTogetherFindThePointsInsideTheTriangle) {
     std::mt19937 random(7);
-    std::uniform_int_distribution<int> grid(-6, 6);
+    std::uniform_int_distribution<int> grid(-6, 6);  // shared x or z come up often
     std::uniform_real_distribution<float> anywhere(-8, 8);
     int inside = 0, outside = 0;
     for (int i = 0; i < 20000; ++i) {
-        // Corners on a grid so that shared x or z (upright lines) come up often,
-        // and every third point shares x with a corner.
         float x[3], z[3];
         for (int k = 0; k < 3; ++k) x[k] = grid(random), z[k] = grid(random);
-        float px = i % 3 == 0 ? x[i % 2] : anywhere(random), pz = anywhere(random);
+        float px = i % 3 == 0 ? x[i % 2] : anywhere(random), pz = anywhere(random);  // often in line with a corner
         double area = side(x[0], z[0], x[1], z[1], x[2], z[2]);
-        double s01 = side(x[0], z[0], x[1], z[1], px, pz) * area;
-        double s12 = side(x[1], z[1], x[2], z[2], px, pz) * area;
-        double s20 = side(x[2], z[2], x[0], z[0], px, pz) * area;
-        if (std::fabs(area) < 0.5 || std::fabs(s01) < 1e-2 || std::fabs(s12) < 1e-2 || std::fabs(s20) < 1e-2) {
-            continue;
-        }
-        bool expected = s01 > 0 && s12 > 0 && s20 > 0;
+        double s[3] = {side(x[0], z[0], x[1], z[1], px, pz) * area, side(x[1], z[1], x[2], z[2], px, pz) * area,
+                       side(x[2], z[2], x[0], z[0], px, pz) * area};
+        bool nearAnEdge = std::fabs(s[0]) < 1e-2 || std::fabs(s[1]) < 1e-2 || std::fabs(s[2]) < 1e-2;
+        if (std::fabs(area) < 0.5 || nearAnEdge) continue;
+        bool expected = s[0] > 0 && s[1] > 0 && s[2] > 0;
         bool found = !Model::isOutsideEdge(x[0], z[0], x[1], z[1], x[2], z[2], px, pz) &&
                      !Model::isOutsideEdge(x[0], z[0], x[2], z[2], x[1], z[1], px, pz) &&
                      !Model::isOutsideEdge(x[1], z[1], x[2], z[2], x[0], z[0], px, pz);
-        ASSERT_EQ(found, expected) << x[0] << "," << z[0] << " " << x[1] << "," << z[1] << " " << x[2] << ","
-                                   << z[2] << " p " << px << "," << pz;
+        ASSERT_EQ(found, expected) << x[0] << "," << z[0] << " " << x[1] << "," << z[1] << " " << x[2] << "," << z[2]
+                                   << " p " << px << "," << pz;
         ++(expected ? inside : outside);
     }
     EXPECT_GT(inside, 500);
     EXPECT_GT(outside, 5000);
+    // Beyond the edge from (0, 0) to (2, 1), straight below the opposite corner (1, 3).
+    EXPECT_EQ(probe({{{{{0, 0, 0}, {2, 0, 1}, {1, 0, 3}}}}}, {xz(1, -10)})[0].height, noGroundHeight);
 }
 
 TEST(Probe, HeightMatchesThePlaneThroughTheCorners) {
@@ -203,16 +134,13 @@ TEST(Probe, HeightMatchesThePlaneThroughTheCorners) {
     int checked = 0;
     for (int i = 0; i < 5000; ++i) {
         Plane plane{coordinate(random) / 5, coordinate(random) / 5, coordinate(random)};
-        Corners c = {plane.corner(coordinate(random), coordinate(random)),
-                     plane.corner(coordinate(random), coordinate(random)),
-                     plane.corner(coordinate(random), coordinate(random))};
-        double area = side(c[0].x, c[0].z, c[1].x, c[1].z, c[2].x, c[2].z);
-        if (std::fabs(area) < 20) continue;
-        float w0 = weight(random), w1 = weight(random), w2 = weight(random), sum = w0 + w1 + w2;
-        float px = (w0 * c[0].x + w1 * c[1].x + w2 * c[2].x) / sum;
-        float pz = (w0 * c[0].z + w1 * c[1].z + w2 * c[2].z) / sum;
-        ASSERT_NEAR(Model::heightOnTriangle(c[0], c[1], c[2], px, pz), plane.height(px, pz), 2e-3)
-            << c[0].x << "," << c[0].z << " " << c[1].x << "," << c[1].z << " " << c[2].x << "," << c[2].z << " p " << px << "," << pz;
+        Corners c;
+        for (Vec3& corner : c) corner = plane.at(coordinate(random), coordinate(random));
+        if (std::fabs(side(c[0].x, c[0].z, c[1].x, c[1].z, c[2].x, c[2].z)) < 20) continue;
+        float w[3] = {weight(random), weight(random), weight(random)}, sum = w[0] + w[1] + w[2];
+        float px = (w[0] * c[0].x + w[1] * c[1].x + w[2] * c[2].x) / sum;
+        float pz = (w[0] * c[0].z + w[1] * c[1].z + w[2] * c[2].z) / sum;
+        ASSERT_NEAR(Model::heightOnTriangle(c[0], c[1], c[2], px, pz), plane.at(px, pz).y, 1e-4) << i;
         ++checked;
     }
     EXPECT_GT(checked, 3000);
@@ -221,18 +149,17 @@ TEST(Probe, HeightMatchesThePlaneThroughTheCorners) {
 }
 
 TEST(Probe, DoesNothingWithoutPointsOrResults) {
-    TempDir dir;
     Model model;
-    ASSERT_TRUE(model.load(dir.write("g.txt", modelOf({{{at(0, 0), at(0, 4), at(4, 0)}}})).c_str()));
-    Vec3 point = at(1, 1);
-    ProbeResult result{7.0f, 0.0f, 0.0f};
-    model.setProbe(false, &point, 1);
+    ASSERT_TRUE(ModelFiles::load(model, "Meshes: 1\n\"g\" 0 -1\n3\n0 0 0 0 0 0 -1\n0 0 0 4 0 0 -1\n"
+                                        "0 4 0 0 0 0 -1\n1\n0 1 0\n1\n0 0 1 2 0 0 0 1\n"));
+    Vec3 point = xz(1, 1);
+    ProbeResult result{7, 0, 0};
     model.setProbeResults(&result);
-    model.measureGround();
-    EXPECT_EQ(result.height, 7.0f);
-    model.setProbe(true, &point, 0);
-    model.measureGround();
-    model.setProbe(true, &point, -3);
+    for (int count : {0, -3}) {
+        model.setProbe(true, &point, count);
+        model.measureGround();
+    }
+    model.setProbe(false, &point, 1);
     model.measureGround();
     EXPECT_EQ(result.height, 7.0f);
     model.setProbe(true, &point, 1);
