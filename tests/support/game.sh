@@ -1,11 +1,17 @@
-# Drives the real game under the test X server: starts it in its data folder
-# (optionally recording its GL calls with apitrace), waits for its window,
-# sends input as a player would (plain xdotool, XTEST), and stops it.
-# Source it from a *_test.sh; it needs QUORVEL_BIN, QUORVEL_DATA and DISPLAY.
+# Drives the real game on an X server of its own: starts a private Xvfb
+# (1280x1024x24) when sourced, starts the game in its data folder (optionally
+# recording its GL calls with apitrace), waits for its window, sends input as
+# a player would (plain xdotool, XTEST) and stops everything at exit.
+# Source it from a *_test.sh; it needs QUORVEL_BIN and QUORVEL_DATA.
 
 game_dir=$(mktemp -d)
 game_pid=""
-trap 'game_kill; rm -rf "$game_dir"' EXIT
+game_xserver=""
+game_support=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+game_tests=$(cd "$game_support/.." && pwd)
+game_python=/usr/bin/python3
+[ -x "$game_python" ] || game_python=python3
+trap 'game_kill; game_stop_display; rm -rf "$game_dir"' EXIT
 
 fail() {
   echo "FAIL: $*" >&2
@@ -14,47 +20,109 @@ fail() {
   exit 1
 }
 
-# game_start [trace-file]: starts the game from a copy-free data folder
-# (QUORVEL_GAME_DATA if set, else QUORVEL_DATA).
+# The system's GL libraries, found wherever the multiarch folder is.
+first_match() { for path in "$@"; do [ -e "$path" ] && { echo "$path"; return 0; }; done; return 1; }
+game_tracer=$(first_match /usr/lib/*/apitrace/wrappers/glxtrace.so || true)
+# Mesa unloads its driver before LeakSanitizer looks; kept loaded, the
+# driver's own allocations keep their names and the suppressions match them.
+game_driver=$(first_match /usr/lib/*/dri/swrast_dri.so || true)
+
+export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1:verify_asan_link_order=0}"
+export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$QUORVEL_SOURCE/scripts/lsan.supp:print_suppressions=0}"
+export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
+
+# game_start_display [server args...]: a private Xvfb on a display number the
+# server picks itself, so tests running side by side never share one (a GL
+# test's window elsewhere can't take the keyboard focus from the game).
+game_start_display() {
+  local numbers="$game_dir/display"
+  : >"$numbers"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp "$@" 3>"$numbers" >"$game_dir/xvfb.log" 2>&1 &
+  game_xserver=$!
+  for _ in $(seq 200); do
+    [ -s "$numbers" ] && break
+    kill -0 "$game_xserver" 2>/dev/null || fail "Xvfb did not start: $(tail -3 "$game_dir/xvfb.log")"
+    sleep 0.05
+  done
+  [ -s "$numbers" ] || fail "Xvfb gave no display number"
+  export DISPLAY=":$(head -1 "$numbers" | tr -d '[:space:]')"
+}
+
+game_stop_display() {
+  if [ -n "$game_xserver" ]; then
+    kill "$game_xserver" 2>/dev/null
+    wait "$game_xserver" 2>/dev/null || true
+  fi
+  game_xserver=""
+}
+
+# game_start [trace-file]: starts the game from its data folder
+# (QUORVEL_GAME_DATA if set, else QUORVEL_DATA); extra environment for the
+# game goes in the array game_env, e.g. game_env=(MESA_DEBUG=1).
 game_start() {
   local trace="${1:-}"
   local data="${QUORVEL_GAME_DATA:-$QUORVEL_DATA}"
+  local preload="$game_driver"
   if [ -n "$trace" ]; then
-    (cd "$data" && LD_PRELOAD=/usr/lib/x86_64-linux-gnu/apitrace/wrappers/glxtrace.so \
-      TRACE_FILE="$trace" exec "$QUORVEL_BIN" >"$game_dir/stdout" 2>"$game_dir/stderr") &
-  else
-    (cd "$data" && exec "$QUORVEL_BIN" >"$game_dir/stdout" 2>"$game_dir/stderr") &
+    [ -n "$game_tracer" ] || fail "apitrace's glxtrace.so is not installed"
+    preload="$game_tracer $preload"
   fi
+  : >"$game_dir/stdout"
+  : >"$game_dir/stderr"
+  (cd "$data" && exec env LD_PRELOAD="$preload" TRACE_FILE="$trace" "${game_env[@]}" \
+    "$QUORVEL_BIN" >"$game_dir/stdout" 2>"$game_dir/stderr") &
   game_pid=$!
 }
+game_env=()
 
-# game_wait_window: until the game's window is mapped (30 s at most).
+# game_wait_window: until the game's window is mapped (60 s at most).
 game_wait_window() {
-  for _ in $(seq 300); do
+  for _ in $(seq 600); do
     xdotool search --onlyvisible --name '^Quorvel$' >/dev/null 2>&1 && return 0
     game_running || fail "the game ended before its window showed"
     sleep 0.1
   done
-  fail "no game window after 30 s"
+  fail "no game window after 60 s"
 }
 
 game_running() { [ -n "$game_pid" ] && kill -0 "$game_pid" 2>/dev/null; }
 
 game_key() { xdotool key --delay 60 "$@"; }
 
-# game_wait_exit SECONDS: waits for the game to end; prints its exit code.
+# game_click_at FX FY: a left click at that fraction of the game's window
+# (with no window manager the full-screen window may sit off the origin).
+game_click_at() {
+  local id x y w h
+  id=$(xdotool search --onlyvisible --name '^Quorvel$' | head -1)
+  eval "$(xdotool getwindowgeometry --shell "$id" | sed -n 's/^\(X\|Y\|WIDTH\|HEIGHT\)=/G_&/p')"
+  x=$(awk -v o="$G_X" -v s="$G_WIDTH" -v f="$1" 'BEGIN { printf "%d", o + s * f }')
+  y=$(awk -v o="$G_Y" -v s="$G_HEIGHT" -v f="$2" 'BEGIN { printf "%d", o + s * f }')
+  xdotool mousemove "$x" "$y" sleep 0.3 click 1
+}
+
+# game_wait_exit SECONDS: waits for the game to end; its exit code goes to
+# game_exit_code (not printed: only this shell can wait for the game).
+game_exit_code=""
 game_wait_exit() {
   for _ in $(seq $(($1 * 10))); do
     if ! game_running; then
-      local code=0
-      wait "$game_pid" || code=$?
+      game_exit_code=0
+      wait "$game_pid" || game_exit_code=$?
       game_pid=""
-      echo "$code"
       return 0
     fi
     sleep 0.1
   done
   fail "the game still runs after $1 s"
+}
+
+# game_quit_from_run: q back to the menu, q again to quit; fails unless exit code 0.
+game_quit_from_run() {
+  game_key q
+  sleep 1
+  game_key q
+  game_wait_exit 60
+  [ "$game_exit_code" = 0 ] || fail "quitting gave exit code $game_exit_code"
 }
 
 game_kill() {
@@ -65,5 +133,30 @@ game_kill() {
   game_pid=""
 }
 
+# game_expect_clean_stderr: no sanitizer report and no GL error from Mesa.
+game_expect_clean_stderr() {
+  if grep -E -q 'ERROR: (AddressSanitizer|LeakSanitizer)|runtime error:|Mesa: User error|GL_INVALID' \
+    "$game_dir/stderr"; then
+    fail "the game's stderr reports a fault"
+  fi
+}
+
 # trace_dump TRACE: the trace's calls as text, one per line, in game_dir/calls.txt.
 trace_dump() { apitrace dump --color=never "$1" >"$game_dir/calls.txt" 2>/dev/null; }
+
+# trace_frames TRACE: one line per drawn frame in game_dir/frames.tsv (tests/game/gametrace.py).
+trace_frames() {
+  "$game_python" "$game_tests/game/gametrace.py" frames "$1" "$game_dir/frames.tsv" ||
+    fail "could not read the trace $1"
+}
+
+# trace_check NAME...: named checks over game_dir/frames.tsv (tests/game/tracechecks.py).
+trace_check() {
+  local name
+  for name in "$@"; do
+    "$game_python" "$game_tests/game/gametrace.py" check "$name" "$game_dir/frames.tsv" ||
+      fail "trace check '$name'"
+  done
+}
+
+game_start_display
