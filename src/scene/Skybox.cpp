@@ -1,0 +1,82 @@
+#include "scene/Skybox.h"
+
+#include "image/Image.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+namespace {
+
+struct Corner {
+    float s, t;
+    float x, y, z;
+};
+
+}  // namespace
+
+Skybox::Skybox() {
+    for (auto& face : images) face = std::make_unique<Image>();
+    loadTextures();
+}
+
+Skybox::~Skybox() = default;
+
+void Skybox::loadTextures() {
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    loadFace(left, "textures\\left.bmp");
+    loadFace(right, "textures\\right.bmp");
+    loadFace(bottom, "textures\\bottom.bmp");
+    loadFace(top, "textures\\top.bmp");
+    loadFace(back, "textures\\back.bmp");
+    loadFace(front, "textures\\front.bmp");
+}
+
+void Skybox::loadFace(Face face, const char* fileName) {
+    Image& picture = *images[face];
+    picture.load(fileName);
+    glGenTextures(1, &picture.texture);
+    glBindTexture(GL_TEXTURE_2D, picture.texture);
+    gluBuild2DMipmaps(GL_TEXTURE_2D, GL_RGB, picture.width, picture.height, GL_RGB,
+                      GL_UNSIGNED_BYTE, picture.pixelData());
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
+}
+
+// The faces wind counter-clockwise as seen from inside, against the scene's
+// front-face culling, so back faces are culled while the box is drawn.
+void Skybox::draw() const {
+    glCullFace(GL_BACK);
+    glColorMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE);
+        drawFaces();
+    glCullFace(GL_FRONT);
+    glColorMaterial(GL_FRONT, GL_AMBIENT_AND_DIFFUSE);
+}
+
+// Texture coordinates stop 0.01 short of every edge, so no face samples its
+// picture's border and the seams stay clean. Seen from inside, every wall
+// shows its picture upright with s growing to the viewer's right.
+void Skybox::drawFaces() const {
+    const float x0 = originX, y0 = originY, z0 = originZ;
+    const float x1 = x0 + width, y1 = y0 + height, z1 = z0 + depth;
+    const float lo = 0.01f, hi = 0.99f;
+    const Corner faces[faceCount][4] = {
+        {{hi, lo, x1, y0, z0}, {hi, hi, x1, y1, z0}, {lo, hi, x0, y1, z0}, {lo, lo, x0, y0, z0}},
+        {{hi, lo, x0, y0, z1}, {hi, hi, x0, y1, z1}, {lo, hi, x1, y1, z1}, {lo, lo, x1, y0, z1}},
+        {{hi, lo, x0, y0, z0}, {hi, hi, x0, y0, z1}, {lo, hi, x1, y0, z1}, {lo, lo, x1, y0, z0}},
+        {{lo, hi, x1, y1, z0}, {lo, lo, x1, y1, z1}, {hi, lo, x0, y1, z1}, {hi, hi, x0, y1, z0}},
+        {{hi, hi, x0, y1, z0}, {lo, hi, x0, y1, z1}, {lo, lo, x0, y0, z1}, {hi, lo, x0, y0, z0}},
+        {{lo, lo, x1, y0, z0}, {hi, lo, x1, y0, z1}, {hi, hi, x1, y1, z1}, {lo, hi, x1, y1, z0}},
+    };
+    const Face order[faceCount] = {left, right, bottom, top, back, front};
+    for (int i = 0; i < faceCount; ++i) {
+        glBindTexture(GL_TEXTURE_2D, images[order[i]]->texture);
+        glBegin(GL_QUADS);
+        for (const Corner& c : faces[i]) {
+            glTexCoord2f(c.s, c.t);
+            glVertex3f(c.x, c.y, c.z);
+        }
+        glEnd();
+    }
+}
