@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <string>
 #include <unistd.h>
 
 // Stands in for the real texture loader (which needs GL and a real file).
@@ -19,19 +18,23 @@ bool loadTgaTexture(const char* fileName, unsigned int* texture) {
 
 namespace {
 
-const std::string& inputPath() {
-    static const std::string path = [] {
-        char name[] = "/tmp/model_fuzz_XXXXXX";
-        int fd = mkstemp(name);
+// A plain buffer, so that it still holds the name when the exit hook runs.
+char inputName[] = "/tmp/model_fuzz_XXXXXX";
+
+const char* inputPath() {
+    static const bool made = [] {
+        int fd = mkstemp(inputName);
         if (fd < 0) std::abort();
         close(fd);
-        return std::string(name);
+        std::atexit([] { std::remove(inputName); });
+        return true;
     }();
-    return path;
+    (void)made;
+    return inputName;
 }
 
 void writeInput(const uint8_t* data, size_t size) {
-    std::FILE* file = std::fopen(inputPath().c_str(), "wb");
+    std::FILE* file = std::fopen(inputPath(), "wb");
     if (!file) std::abort();
     if (size > 0) std::fwrite(data, 1, size, file);
     std::fclose(file);
@@ -57,7 +60,7 @@ void probe(Model& model) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     writeInput(data, size);
     Model model;
-    if (model.load(inputPath().c_str())) probe(model);
+    if (model.load(inputPath())) probe(model);
     model.advanceFrame(3.5f);
     return 0;
 }
