@@ -11,7 +11,13 @@ game_support=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 game_tests=$(cd "$game_support/.." && pwd)
 game_python=/usr/bin/python3
 [ -x "$game_python" ] || game_python=python3
-trap 'game_kill; game_stop_display; rm -rf "$game_dir"' EXIT
+# QUORVEL_GAME_KEEP=DIR keeps the game's output and the frames read for a look afterwards.
+game_keep() {
+  [ -n "${QUORVEL_GAME_KEEP:-}" ] || return 0
+  mkdir -p "$QUORVEL_GAME_KEEP"
+  cp "$game_dir"/stdout "$game_dir"/stderr "$game_dir"/*.tsv "$QUORVEL_GAME_KEEP"/ 2>/dev/null || true
+}
+trap 'game_kill; game_stop_display; game_keep; rm -rf "$game_dir"' EXIT
 
 fail() {
   echo "FAIL: $*" >&2

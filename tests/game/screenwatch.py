@@ -1,0 +1,84 @@
+"""Watches the X screen for a colour, as a player watches the HUD: reads the
+root window straight from the X server (libX11 through ctypes) a few dozen
+times a second, so a test can act the moment the timing bar turns a colour.
+
+    screenwatch.py COLOUR TIMEOUT LEFT TOP RIGHT BOTTOM
+        COLOUR as RRGGBB, the area in fractions of the screen; exit 0 once
+        at least 50 pixels there show the colour, 1 on timeout
+"""
+import ctypes
+import ctypes.util
+import sys
+import time
+
+import numpy as np
+
+ZPIXMAP = 2
+ALL_PLANES = 0xFFFFFFFF
+
+
+class XImage(ctypes.Structure):
+    _fields_ = [("width", ctypes.c_int), ("height", ctypes.c_int), ("xoffset", ctypes.c_int),
+                ("format", ctypes.c_int), ("data", ctypes.POINTER(ctypes.c_ubyte)),
+                ("byte_order", ctypes.c_int), ("bitmap_unit", ctypes.c_int),
+                ("bitmap_bit_order", ctypes.c_int), ("bitmap_pad", ctypes.c_int), ("depth", ctypes.c_int),
+                ("bytes_per_line", ctypes.c_int), ("bits_per_pixel", ctypes.c_int)]
+
+
+class Screen:
+    def __init__(self):
+        self.x = ctypes.CDLL(ctypes.util.find_library("X11"))
+        self.x.XOpenDisplay.restype = ctypes.c_void_p
+        self.x.XDefaultRootWindow.restype = ctypes.c_ulong
+        self.x.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
+        self.x.XGetImage.restype = ctypes.POINTER(XImage)
+        self.x.XGetImage.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_int,
+                                     ctypes.c_uint, ctypes.c_uint, ctypes.c_ulong, ctypes.c_int]
+        self.x.XDestroyImage.argtypes = [ctypes.POINTER(XImage)]
+        self.x.XDisplayWidth.argtypes = self.x.XDisplayHeight.argtypes = [ctypes.c_void_p, ctypes.c_int]
+        self.display = self.x.XOpenDisplay(None)
+        if not self.display:
+            raise SystemExit("screenwatch: no X display")
+        self.root = self.x.XDefaultRootWindow(self.display)
+        self.width = self.x.XDisplayWidth(self.display, 0)
+        self.height = self.x.XDisplayHeight(self.display, 0)
+
+    def grab(self, left, top, width, height):
+        """That part of the screen as an (height, width, 3) RGB array."""
+        image = self.x.XGetImage(self.display, self.root, left, top, width, height, ALL_PLANES, ZPIXMAP)
+        if not image:
+            raise SystemExit("screenwatch: XGetImage failed")
+        try:
+            im = image.contents
+            if im.bits_per_pixel != 32:
+                raise SystemExit("screenwatch: %d bits per pixel" % im.bits_per_pixel)
+            raw = np.ctypeslib.as_array(im.data, shape=(im.height * im.bytes_per_line,)).copy()
+        finally:
+            self.x.XDestroyImage(image)
+        rows = raw.reshape(height, -1)[:, :width * 4].reshape(height, width, 4)
+        return rows[:, :, 2::-1]   # BGRX in memory
+
+
+def count(rgb, colour):
+    return int(np.count_nonzero(np.all(np.abs(rgb.astype(int) - colour) <= 2, axis=2)))
+
+
+def main(argv):
+    if len(argv) != 6:
+        print(__doc__, file=sys.stderr)
+        return 2
+    colour = np.array([int(argv[0][i:i + 2], 16) for i in (0, 2, 4)])
+    deadline = time.monotonic() + float(argv[1])
+    screen = Screen()
+    left, top, right, bottom = (float(v) for v in argv[2:])
+    area = (int(left * screen.width), int(top * screen.height),
+            int((right - left) * screen.width), int((bottom - top) * screen.height))
+    while time.monotonic() < deadline:
+        if count(screen.grab(*area), colour) >= 50:
+            return 0
+        time.sleep(0.01)
+    return 1
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1:]))
