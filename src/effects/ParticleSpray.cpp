@@ -10,7 +10,7 @@
 
 namespace {
 
-// R of the design: the next shared random value modulo 100, as a float.
+// One random term: the next shared random value modulo 100, as a float.
 float randomPercent() { return static_cast<float>(Random::rand() % 100); }
 
 float randomTerm(const RandomTerm& term) {
@@ -30,7 +30,7 @@ float coordinate(const SprayParticle& particle, int axis) {
 ParticleSpray::ParticleSpray(const char* fileName, const SprayConstants& constants)
     : pool(static_cast<size_t>(std::max(constants.poolSize, 0))),
       image(std::make_unique<Image>()),
-      design(constants) {
+      tuning(constants) {
     loadTexture(fileName);
     for (SprayParticle& particle : pool) fill(particle);
 }
@@ -51,21 +51,21 @@ void ParticleSpray::loadTexture(const char* fileName) {
 
 void ParticleSpray::fill(SprayParticle& particle) const {
     particle.active = true;
-    particle.life = design.startLife;
+    particle.life = tuning.startLife;
     particle.fade = randomPercent() * 0.001f + 0.005f;
     particle.r = particle.g = particle.b = 1.0f;
-    if (design.startsMoving) {
-        particle.xi = randomTerm(design.startVelocity[0]);
-        particle.yi = randomTerm(design.startVelocity[1]);
-        particle.zi = randomTerm(design.startVelocity[2]);
+    if (tuning.startsMoving) {
+        particle.xi = randomTerm(tuning.startVelocity[0]);
+        particle.yi = randomTerm(tuning.startVelocity[1]);
+        particle.zi = randomTerm(tuning.startVelocity[2]);
     }
-    particle.xg = design.gravityX;
-    particle.yg = design.gravityY;
-    particle.zg = design.gravityZ;
-    particle.x = randomTerm(design.startX);
-    particle.y = design.startsAtRandomHeight ? randomTerm(design.startY) : 0.0f;
-    particle.z = randomTerm(design.startZ);
-    particle.size = randomPercent() * 0.01f + design.sizeBase;
+    particle.xg = tuning.gravityX;
+    particle.yg = tuning.gravityY;
+    particle.zg = tuning.gravityZ;
+    particle.x = randomTerm(tuning.startX);
+    particle.y = tuning.startsAtRandomHeight ? randomTerm(tuning.startY) : 0.0f;
+    particle.z = randomTerm(tuning.startZ);
+    particle.size = randomPercent() * 0.01f + tuning.sizeBase;
     particle.splitA = randomPercent() * 0.01f;
     particle.splitB = 1.0f - particle.splitA;
 }
@@ -106,7 +106,7 @@ void ParticleSpray::drawParticle(const SprayParticle& particle) const {
 // edge runs along the quad's first edge axis; across along (splitA, splitB)
 // over the other in-plane axis and z.
 void ParticleSpray::vertex(const SprayParticle& particle, float edge, float across) const {
-    if (design.edgeAxis == axisX) {
+    if (tuning.edgeAxis == axisX) {
         glVertex3f(particle.x + edge, particle.y + across * particle.splitA,
                    particle.z + across * particle.splitB);
     } else {
@@ -116,40 +116,40 @@ void ParticleSpray::vertex(const SprayParticle& particle, float edge, float acro
 }
 
 void ParticleSpray::step(SprayParticle& particle, float speed) const {
-    particle.x += particle.xi / design.slowdown;
-    particle.y += particle.yi / design.slowdown;
-    particle.z += particle.zi / design.slowdown;
+    particle.x += particle.xi / tuning.slowdown;
+    particle.y += particle.yi / tuning.slowdown;
+    particle.z += particle.zi / tuning.slowdown;
     particle.xi += particle.xg;
     if (speed < 0.5f) particle.xi = 0.0f;
     particle.yi += particle.yg;
     particle.zi += particle.zg;
     particle.life -= particle.fade;
-    particle.size += design.sizeGrowth;
+    particle.size += tuning.sizeGrowth;
 }
 
 void ParticleSpray::throwAgain(SprayParticle& particle, float speed, bool fromBelowSnow) const {
     if (speed > 1.0f) {
         particle.life = std::min(speed * 0.033333335f, 1.0f);
-        particle.fade = randomPercent() * design.throwFadeScale + 0.005f;
+        particle.fade = randomPercent() * tuning.throwFadeScale + 0.005f;
     } else {
         particle.life = 0.0f;
         particle.fade = 1.0f;
     }
-    particle.x = randomTerm(design.throwX);
+    particle.x = randomTerm(tuning.throwX);
     particle.y = 0.0f;
-    particle.z = randomTerm(design.throwZ);
-    particle.xi = randomVelocity(design.throwVelocity[0], speed);
-    particle.yi = randomVelocity(design.throwVelocity[1], speed);
-    particle.zi = randomVelocity(design.throwVelocity[2], speed);
+    particle.z = randomTerm(tuning.throwZ);
+    particle.xi = randomVelocity(tuning.throwVelocity[0], speed);
+    particle.yi = randomVelocity(tuning.throwVelocity[1], speed);
+    particle.zi = randomVelocity(tuning.throwVelocity[2], speed);
     particle.r = particle.g = particle.b = 1.0f;
     particle.size = 1.0f;
-    if (!(fromBelowSnow && design.snowThrowKeepsSize)) {
-        particle.size = randomPercent() * 0.01f + design.sizeBase;
+    if (!(fromBelowSnow && tuning.snowThrowKeepsSize)) {
+        particle.size = randomPercent() * 0.01f + tuning.sizeBase;
     }
     particle.splitA = randomPercent() * 0.01f;
     particle.splitB = 1.0f - particle.splitA;
 }
 
 bool ParticleSpray::isBelowSnow(const SprayParticle& particle) const {
-    return coordinate(particle, design.snowAxis) < 0.0f;
+    return coordinate(particle, tuning.snowAxis) < 0.0f;
 }

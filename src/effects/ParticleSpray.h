@@ -27,7 +27,7 @@ public:
     void draw(float speed, bool paused);
 
     const std::vector<SprayParticle>& particles() const { return pool; }
-    const SprayConstants& constants() const { return design; }
+    const SprayConstants& constants() const { return tuning; }
     unsigned int texture() const;
 
 private:
@@ -41,5 +41,5 @@ private:
 
     std::vector<SprayParticle> pool;
     std::unique_ptr<Image> image;
-    SprayConstants design;
+    SprayConstants tuning;
 };

@@ -1,5 +1,5 @@
 // SprayConstants: the numbers and the few shape choices that turn the one
-// snow-spray design into the ride spray or the crash cloud.
+// snow-spray engine into the ride spray or the crash cloud.
 #pragma once
 
 // One random term: (R * scale + offset + shift) * factor, R = rand() % 100.

@@ -37,7 +37,7 @@ void sizeAndSplit(SprayParticle& p, Reference& r, float size) {
     p.splitB = 1 - p.splitA;
 }
 
-// Throws as the design writes them, applied to the particle as it was.
+// Throws written out term by term, applied to the particle as it was.
 SprayParticle slopeThrow(SprayParticle p, Reference& r, float speed, bool fromBelowSnow) {
     p.life = speed > 1 ? std::min(speed / 30, 1.0f) : 0;
     p.fade = speed > 1 ? r() * 0.001f + 0.005f : 1;
