@@ -4,10 +4,46 @@
 
 #include <GL/freeglut.h>
 #include <GL/glu.h>
+#include <dlfcn.h>
 
 namespace {
 const char* const gameModeString = "1280x1024:32@60";
+
+// Xlib's handler types, spelled without Xlib's headers: the game links no X
+// library itself and finds the handler call in the libX11 freeglut loaded.
+using XErrorHandlerFn = int (*)(void* display, void* event);
+using XSetErrorHandlerFn = XErrorHandlerFn (*)(XErrorHandlerFn);
+using XSetInputFocusFn = int (*)(void* display, unsigned long focus, int revertTo, unsigned long time);
+const unsigned long pointerRoot = 1;  // Xlib's PointerRoot, also RevertToPointerRoot
+
+void* refusingDisplay = nullptr;
+
+int noteRefusedSwitch(void* display, void*) {
+    refusingDisplay = display;
+    return 0;
 }
+
+// Leaving the half-entered game mode destroys the window freeglut had given
+// the keyboard focus to, leaving the focus nowhere: without a window manager
+// the fallback window would never see a key. Back to the server's default.
+void leaveRefusedGameMode() {
+    glutLeaveGameMode();
+    auto setFocus = reinterpret_cast<XSetInputFocusFn>(dlsym(RTLD_DEFAULT, "XSetInputFocus"));
+    if (setFocus && refusingDisplay) setFocus(refusingDisplay, pointerRoot, static_cast<int>(pointerRoot), 0);
+}
+
+// A server may offer the mode and still refuse the switch; freeglut reports
+// that as an X error, whose default handler ends the process. Returns false
+// when the switch was refused.
+bool enterGameModeTolerantly() {
+    auto setHandler = reinterpret_cast<XSetErrorHandlerFn>(dlsym(RTLD_DEFAULT, "XSetErrorHandler"));
+    refusingDisplay = nullptr;
+    XErrorHandlerFn previous = setHandler ? setHandler(noteRefusedSwitch) : nullptr;
+        glutEnterGameMode();
+    if (setHandler) setHandler(previous);
+    return refusingDisplay == nullptr;
+}
+}  // namespace
 
 Window::Window(int& argc, char** argv, const char* title, int width, int height, int /*bitsPerPixel*/,
                int /*refreshRate*/)
@@ -18,7 +54,7 @@ Window::Window(int& argc, char** argv, const char* title, int width, int height,
     glutGameModeString(gameModeString);
     // Mode switching needs a server extension that many displays lack; asking
     // first keeps freeglut from failing (or tripping an X error) on them.
-    if (glutGameModeGet(GLUT_GAME_MODE_POSSIBLE)) glutEnterGameMode();
+    if (glutGameModeGet(GLUT_GAME_MODE_POSSIBLE) && !enterGameModeTolerantly()) leaveRefusedGameMode();
     gameMode = glutGameModeGet(GLUT_GAME_MODE_ACTIVE) != 0;
     if (!gameMode) openFallbackWindow();
     glutSetCursor(GLUT_CURSOR_RIGHT_ARROW);

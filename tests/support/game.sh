@@ -52,6 +52,32 @@ game_start_display() {
   export DISPLAY=":$(head -1 "$numbers" | tr -d '[:space:]')"
 }
 
+# game_start_xorg CONFIG: swaps the Xvfb for a real X server, Xorg with the
+# config given (the dummy video driver needs no hardware; run as root).
+game_start_xorg() {
+  game_stop_display
+  local numbers="$game_dir/display"
+  : >"$numbers"
+  Xorg -displayfd 3 -config "$1" -noreset -nolisten tcp -novtswitch -sharevts \
+    -logfile "$game_dir/xorg.log" 3>"$numbers" >"$game_dir/xorg.out" 2>&1 &
+  game_xserver=$!
+  for _ in $(seq 300); do
+    [ -s "$numbers" ] && break
+    kill -0 "$game_xserver" 2>/dev/null || fail "Xorg did not start: $(grep -h EE "$game_dir"/xorg.* | tail -5)"
+    sleep 0.1
+  done
+  [ -s "$numbers" ] || fail "Xorg gave no display number in 30 s"
+  export DISPLAY=":$(head -1 "$numbers" | tr -d '[:space:]')"
+}
+
+# screen_size: the X screen's size now, e.g. 1280x1024.
+screen_size() { xdpyinfo | awk '/dimensions:/ && !done { print $2; done = 1 }'; }
+
+# game_window_size: the game window's size, e.g. 1280x1024.
+game_window_size() {
+  xdotool search --onlyvisible --name '^Quorvel$' getwindowgeometry | awk '/Geometry:/ && !done { print $2; done = 1 }'
+}
+
 game_stop_display() {
   if [ -n "$game_xserver" ]; then
     kill "$game_xserver" 2>/dev/null
