@@ -5,6 +5,7 @@
 #include "ModelFiles.h"
 #include "support/GlContext.h"
 #include "support/TempDir.h"
+#include "support/TestPaths.h"
 
 #include <gtest/gtest.h>
 
@@ -68,8 +69,7 @@ bool finitePose(const Model& model) {
 }  // namespace
 
 TEST(Corpus, ModelsFromOtherToolsLoadWithTheirStatedCounts) {
-    const char* source = std::getenv("QUORVEL_SOURCE");
-    std::filesystem::path folder = std::filesystem::path(source ? source : ".") / ".." / "shared" / "corpus" / "models";
+    std::filesystem::path folder = std::filesystem::path(TestPaths::source()) / ".." / "shared" / "corpus" / "models";
     if (!std::filesystem::is_directory(folder)) GTEST_SKIP() << "no shared models at " << folder;
     REQUIRE_GL_CONTEXT();
     int loaded = 0, withBones = 0;

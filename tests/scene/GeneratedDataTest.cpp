@@ -2,6 +2,7 @@
 #include "image/Image.h"
 #include "model/Model.h"
 #include "support/GlContext.h"
+#include "support/TestPaths.h"
 
 #include <gtest/gtest.h>
 
@@ -14,10 +15,8 @@ class GeneratedData : public ::testing::Test {
 protected:
     void SetUp() override {
         REQUIRE_GL_CONTEXT();
-        const char* data = std::getenv("QUORVEL_DATA");
-        ASSERT_NE(data, nullptr);
         previous = std::filesystem::current_path();
-        std::filesystem::current_path(data);
+        std::filesystem::current_path(TestPaths::data());
     }
     void TearDown() override {
         if (!previous.empty()) std::filesystem::current_path(previous);

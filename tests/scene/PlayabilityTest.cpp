@@ -3,6 +3,7 @@
 #include "model/Model.h"
 #include "rider/Rider.h"
 #include "support/GlContext.h"
+#include "support/TestPaths.h"
 
 #include <gtest/gtest.h>
 
@@ -32,11 +33,9 @@ using Player = std::function<void(Rider&)>;
 class Playability : public ::testing::TestWithParam<int> {
 protected:
     static void SetUpTestSuite() {
-        const char* data = std::getenv("QUORVEL_DATA");
-        ASSERT_NE(data, nullptr);
         ASSERT_TRUE(GlContext::ensure());
         previous = std::filesystem::current_path();
-        std::filesystem::current_path(data);
+        std::filesystem::current_path(TestPaths::data());
         course = new Model();
         ASSERT_TRUE(course->load("models\\kicka.txt"));
     }
