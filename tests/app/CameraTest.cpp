@@ -8,95 +8,63 @@
 #include <cmath>
 
 namespace {
-const float pi = 3.14159265f;
-
-// The eye for a target after update, relative to the target.
-Vec3 offsetFrom(Camera& camera, const Vec3& target) {
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    camera.update(target);
-    const Vec3 eye = camera.eye();
-    return {eye.x - target.x, eye.y - target.y, eye.z - target.z};
-}
-
-// The eye stands `distance` away horizontally, a sixth of that up, at a
-// bearing measured from +z towards +x.
-void expectOrbit(const Vec3& offset, float distance, float bearingDegrees) {
-    const float bearing = bearingDegrees * pi / 180.0f;
-    EXPECT_NEAR(offset.x, std::sin(bearing) * distance, 1e-3f * distance);
-    EXPECT_NEAR(offset.y, distance / 6.0f, 1e-4f * distance);
-    EXPECT_NEAR(offset.z, std::cos(bearing) * distance, 1e-3f * distance);
-}
-
 const Vec3 rider = {3.0f, 4.0f, -5.0f};
+
+// After update the eye stands `distance` from the rider horizontally, a sixth
+// of that above, at a bearing measured from +z towards +x.
+void expectOrbit(Camera& camera, float distance, float bearingDegrees) {
+    glLoadIdentity();
+    camera.update(rider);
+    const Vec3 eye = camera.eye();
+    const float bearing = bearingDegrees * 3.14159265f / 180.0f;
+    EXPECT_NEAR(eye.x - rider.x, std::sin(bearing) * distance, 1e-3f * distance);
+    EXPECT_NEAR(eye.y - rider.y, distance / 6.0f, 1e-4f * distance);
+    EXPECT_NEAR(eye.z - rider.z, std::cos(bearing) * distance, 1e-3f * distance);
+}
 }
 
-TEST(Camera, StartsFiftyUnitsOnThePositiveZSideOfTheTarget) {
+TEST(Camera, AngleKeysOrbitInFourDegreeStepsAndComeBackAfterNinety) {
     REQUIRE_GL_CONTEXT();
     Camera camera;
-    expectOrbit(offsetFrom(camera, rider), 50.0f, 0.0f);
-}
-
-// Each press turns the eye 4 degrees about the vertical through the target;
-// 90 presses bring it back, whichever way.
-TEST(Camera, AnglePressesOrbitTheTarget) {
-    REQUIRE_GL_CONTEXT();
-    Camera camera;
+    expectOrbit(camera, 50.0f, 0.0f);
     for (int i = 0; i < 23; ++i) camera.increaseAngle();
-    expectOrbit(offsetFrom(camera, rider), 50.0f, 92.0f);  // just past the +x side
+    expectOrbit(camera, 50.0f, 92.0f);  // just past the +x side
     for (int i = 0; i < 67; ++i) camera.increaseAngle();
-    expectOrbit(offsetFrom(camera, rider), 50.0f, 0.0f);
-
-    Camera other;
-    other.decreaseAngle();
-    expectOrbit(offsetFrom(other, rider), 50.0f, -4.0f);
-    for (int i = 0; i < 89; ++i) other.decreaseAngle();
-    expectOrbit(offsetFrom(other, rider), 50.0f, 0.0f);
+    expectOrbit(camera, 50.0f, 0.0f);
+    camera.decreaseAngle();
+    expectOrbit(camera, 50.0f, -4.0f);
 }
 
-TEST(Camera, DistanceStaysWithinTenAndTwoHundred) {
+TEST(Camera, DistanceStepsAreClippedToTenAndTwoHundred) {
     REQUIRE_GL_CONTEXT();
-    Camera camera;
-    for (int i = 0; i < 20; ++i) camera.moveAway();
-    expectOrbit(offsetFrom(camera, rider), 90.0f, 0.0f);
-    for (int i = 0; i < 55; ++i) camera.moveAway();
-    expectOrbit(offsetFrom(camera, rider), 200.0f, 0.0f);
-    camera.moveAway();
-    expectOrbit(offsetFrom(camera, rider), 200.0f, 0.0f);
-
-    Camera near;
+    Camera far, near;
+    for (int i = 0; i < 20; ++i) far.moveAway();
+    expectOrbit(far, 90.0f, 0.0f);
+    for (int i = 0; i < 56; ++i) far.moveAway();
+    expectOrbit(far, 200.0f, 0.0f);
     for (int i = 0; i < 19; ++i) near.moveCloser();
-    expectOrbit(offsetFrom(near, rider), 12.0f, 0.0f);
-    near.moveCloser();
-    expectOrbit(offsetFrom(near, rider), 10.0f, 0.0f);
-    for (int i = 0; i < 5; ++i) near.moveCloser();
-    expectOrbit(offsetFrom(near, rider), 10.0f, 0.0f);
+    expectOrbit(near, 12.0f, 0.0f);
+    for (int i = 0; i < 3; ++i) near.moveCloser();
+    expectOrbit(near, 10.0f, 0.0f);
     near.moveAway();
-    expectOrbit(offsetFrom(near, rider), 12.0f, 0.0f);
+    expectOrbit(near, 12.0f, 0.0f);
 }
 
-// The view matrix puts the eye at the origin and the target straight ahead
-// down -z, with world up still pointing up on screen.
+// The view matrix takes the eye to the origin and the rider straight ahead down -z.
 TEST(Camera, UpdateLooksFromTheEyeAtTheTarget) {
     REQUIRE_GL_CONTEXT();
     Camera camera;
     for (int i = 0; i < 10; ++i) camera.increaseAngle();
-    const Vec3 offset = offsetFrom(camera, rider);
+    glLoadIdentity();
+    camera.update(rider);
     GLfloat m[16];
     glGetFloatv(GL_MODELVIEW_MATRIX, m);
-    auto transform = [&m](float x, float y, float z) {
-        return Vec3{m[0] * x + m[4] * y + m[8] * z + m[12], m[1] * x + m[5] * y + m[9] * z + m[13],
-                    m[2] * x + m[6] * y + m[10] * z + m[14]};
-    };
+    const auto seen = [&m](const Vec3& p, int row) { return m[row] * p.x + m[4 + row] * p.y + m[8 + row] * p.z + m[12 + row]; };
     const Vec3 eye = camera.eye();
-    const Vec3 eyeSeen = transform(eye.x, eye.y, eye.z);
-    EXPECT_NEAR(eyeSeen.x, 0.0f, 1e-3f);
-    EXPECT_NEAR(eyeSeen.y, 0.0f, 1e-3f);
-    EXPECT_NEAR(eyeSeen.z, 0.0f, 1e-3f);
-    const Vec3 targetSeen = transform(rider.x, rider.y, rider.z);
-    const float range = std::sqrt(offset.x * offset.x + offset.y * offset.y + offset.z * offset.z);
-    EXPECT_NEAR(targetSeen.x, 0.0f, 1e-3f);
-    EXPECT_NEAR(targetSeen.y, 0.0f, 1e-3f);
-    EXPECT_NEAR(targetSeen.z, -range, 1e-3f);
-    EXPECT_GT(transform(rider.x, rider.y + 1.0f, rider.z).y, targetSeen.y);
+    const float range = std::hypot(eye.x - rider.x, eye.y - rider.y, eye.z - rider.z);
+    for (int row = 0; row < 3; ++row) {
+        EXPECT_NEAR(seen(eye, row), 0.0f, 1e-3f);
+        EXPECT_NEAR(seen(rider, row), row == 2 ? -range : 0.0f, 1e-3f);
+    }
+    EXPECT_GT(seen({rider.x, rider.y + 1.0f, rider.z}, 1), 0.5f);  // up stays up
 }
