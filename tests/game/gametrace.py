@@ -8,6 +8,7 @@ bytes of the font's glCallLists. Command line:
 
     gametrace.py frames TRACE OUT.tsv   one line per frame (see FIELDS)
     gametrace.py check NAME OUT.tsv     one of the CHECKS below; exit 1 on failure
+    gametrace.py uploads TRACE          the texture names given a picture (level 0)
 """
 import os
 import re
@@ -156,7 +157,30 @@ def screens(rows):
     return out
 
 
+def uploads(trace):
+    """Texture names that received a level-0 image of some size (an empty
+    0 x 0 image leaves the texture incomplete: drawn untextured), in order."""
+    bound, named = 0, []
+    out = subprocess.run(["apitrace", "dump", "--color=never", "--grep=^(glBindTexture|glTexImage2D)$",
+                          os.path.abspath(trace)], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
+                         check=True, universal_newlines=True).stdout
+    for line in out.splitlines():
+        m = LINE.match(line)
+        if not m:
+            continue
+        if m.group(2) == "glBindTexture":
+            bound = int(numbers(m.group(3))[-1])
+        elif "level = 0," in m.group(3) and bound not in named:
+            size = re.search(r"width = (\d+), height = (\d+)", m.group(3))
+            if size and int(size.group(1)) > 0 and int(size.group(2)) > 0:
+                named.append(bound)
+    return named
+
+
 def main(argv):
+    if len(argv) == 2 and argv[0] == "uploads":
+        print(" ".join(str(n) for n in uploads(argv[1])))
+        return 0
     if len(argv) == 3 and argv[0] == "frames":
         write_tsv(frames(argv[1]), argv[2])
         return 0

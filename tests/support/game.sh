@@ -35,39 +35,44 @@ game_tracer=$(first_match /usr/lib/*/apitrace/wrappers/glxtrace.so || true)
 export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=0:verify_asan_link_order=0}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
 
-# game_start_display [server args...]: a private Xvfb on a display number the
-# server picks itself, so tests running side by side never share one (a GL
-# test's window elsewhere can't take the keyboard focus from the game).
-game_start_display() {
-  local numbers="$game_dir/display"
-  : >"$numbers"
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp "$@" 3>"$numbers" >"$game_dir/xvfb.log" 2>&1 &
-  game_xserver=$!
-  for _ in $(seq 200); do
-    [ -s "$numbers" ] && break
-    kill -0 "$game_xserver" 2>/dev/null || fail "Xvfb did not start: $(tail -3 "$game_dir/xvfb.log")"
-    sleep 0.05
+# game_launch_server NAME ARGS...: an X server on a free display number of
+# its own (picked at random from 200 up, out of the way of anything that
+# assumes :0 or :99; a server that finds its number taken exits and the next
+# number is tried), so tests running side by side never share one and a GL
+# test's window elsewhere can't take the keyboard focus from the game.
+game_launch_server() {
+  local name=$1 n
+  shift
+  for _ in $(seq 30); do
+    n=$((200 + RANDOM % 800))
+    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+    "$name" ":$n" "$@" >"$game_dir/server.log" 2>&1 &
+    game_xserver=$!
+    for _ in $(seq 300); do
+      if ! kill -0 "$game_xserver" 2>/dev/null; then
+        wait "$game_xserver" 2>/dev/null || true
+        game_xserver=""
+        break
+      fi
+      if [ -S "/tmp/.X11-unix/X$n" ] && DISPLAY=":$n" xdpyinfo >/dev/null 2>&1; then
+        export DISPLAY=":$n"
+        return 0
+      fi
+      sleep 0.1
+    done
+    [ -n "$game_xserver" ] && fail "$name :$n did not come up in 30 s: $(tail -3 "$game_dir/server.log")"
   done
-  [ -s "$numbers" ] || fail "Xvfb gave no display number"
-  export DISPLAY=":$(head -1 "$numbers" | tr -d '[:space:]')"
+  fail "$name found no free display: $(tail -3 "$game_dir/server.log")"
 }
+
+game_start_display() { game_launch_server Xvfb -screen 0 1280x1024x24 -nolisten tcp; }
 
 # game_start_xorg CONFIG: swaps the Xvfb for a real X server, Xorg with the
 # config given (the dummy video driver needs no hardware; run as root).
 game_start_xorg() {
   game_stop_display
-  local numbers="$game_dir/display"
-  : >"$numbers"
-  Xorg -displayfd 3 -config "$1" -noreset -nolisten tcp -novtswitch -sharevts \
-    -logfile "$game_dir/xorg.log" 3>"$numbers" >"$game_dir/xorg.out" 2>&1 &
-  game_xserver=$!
-  for _ in $(seq 300); do
-    [ -s "$numbers" ] && break
-    kill -0 "$game_xserver" 2>/dev/null || fail "Xorg did not start: $(grep -h EE "$game_dir"/xorg.* | tail -5)"
-    sleep 0.1
-  done
-  [ -s "$numbers" ] || fail "Xorg gave no display number in 30 s"
-  export DISPLAY=":$(head -1 "$numbers" | tr -d '[:space:]')"
+  game_launch_server Xorg -config "$1" -noreset -nolisten tcp -novtswitch -sharevts \
+    -logfile "$game_dir/xorg.log"
 }
 
 # screen_size: the X screen's size now, e.g. 1280x1024.
