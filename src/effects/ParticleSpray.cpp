@@ -45,8 +45,10 @@ void ParticleSpray::loadTexture(const char* fileName) {
     glBindTexture(GL_TEXTURE_2D, image->texture);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, image->width, image->height, 0, GL_RGB,
-                 GL_UNSIGNED_BYTE, image->pixelData());
+    // GL reads width x height RGB pixels whatever the buffer holds.
+    if (image->holds(3))
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, image->width, image->height, 0, GL_RGB, GL_UNSIGNED_BYTE,
+                     image->pixelData());
 }
 
 void ParticleSpray::fill(SprayParticle& particle) const {

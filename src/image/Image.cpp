@@ -134,3 +134,18 @@ void Image::loadPcx(const char* fileName) {
     scaledHeight = toHeight;
     pixels = std::move(scaled);
 }
+
+bool Image::holds(int bytesPerPixel) const {
+    if (width <= 0 || height <= 0 || bytesPerPixel <= 0) return false;
+    return pixels.size() >= static_cast<size_t>(width) * static_cast<size_t>(height) * bytesPerPixel;
+}
+
+void Image::makeMipmappedRgbTexture(int minFilter) {
+    glGenTextures(1, &texture);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    // GLU reads width x height RGB pixels whatever the buffer holds.
+    if (holds(3))
+        gluBuild2DMipmaps(GL_TEXTURE_2D, GL_RGB, width, height, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, minFilter);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+}

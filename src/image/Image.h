@@ -16,6 +16,14 @@ public:
     // context (the picture is scaled down to powers of two by GLU).
     void load(const char* fileName);
     const unsigned char* pixelData() const;    // null when nothing was loaded
+    // True when the pixels hold width x height pixels of the given size.
+    bool holds(int bytesPerPixel) const;
+
+    // Makes `texture` a mipmapped RGB texture of the picture (what the screens,
+    // the sky and the banners upload) with linear magnification, and leaves it
+    // bound. A picture that didn't load, or isn't RGB, gives a texture without
+    // an image, which GL draws as if texturing were off.
+    void makeMipmappedRgbTexture(int minFilter);
 
     int scaledWidth = 0;                       // PCX only
     int scaledHeight = 0;                      // PCX only

@@ -3,7 +3,6 @@
 #include "image/Image.h"
 
 #include <GL/gl.h>
-#include <GL/glu.h>
 
 namespace {
 
@@ -59,12 +58,7 @@ void Banners::loadTextures() {
 void Banners::loadPicture(Picture picture, const char* fileName) {
     Image& image = *images[picture];
     image.load(fileName);
-    glGenTextures(1, &image.texture);
-    glBindTexture(GL_TEXTURE_2D, image.texture);
-    gluBuild2DMipmaps(GL_TEXTURE_2D, GL_RGB, image.width, image.height, GL_RGB,
-                      GL_UNSIGNED_BYTE, image.pixelData());
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    image.makeMipmappedRgbTexture(GL_LINEAR_MIPMAP_NEAREST);
 }
 
 void Banners::draw() const {

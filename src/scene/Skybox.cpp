@@ -3,7 +3,6 @@
 #include "image/Image.h"
 
 #include <GL/gl.h>
-#include <GL/glu.h>
 
 namespace {
 
@@ -34,12 +33,7 @@ void Skybox::loadTextures() {
 void Skybox::loadFace(Face face, const char* fileName) {
     Image& picture = *images[face];
     picture.load(fileName);
-    glGenTextures(1, &picture.texture);
-    glBindTexture(GL_TEXTURE_2D, picture.texture);
-    gluBuild2DMipmaps(GL_TEXTURE_2D, GL_RGB, picture.width, picture.height, GL_RGB,
-                      GL_UNSIGNED_BYTE, picture.pixelData());
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    picture.makeMipmappedRgbTexture(GL_LINEAR_MIPMAP_LINEAR);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
 }

@@ -31,10 +31,8 @@ void BitmapFont::load(const char* fileName) {
 void BitmapFont::makeTexture() {
     glGenTextures(1, &image->texture);
     glBindTexture(GL_TEXTURE_2D, image->texture);
-    const size_t width = image->width > 0 ? static_cast<size_t>(image->width) : 0;
-    const size_t height = image->height > 0 ? static_cast<size_t>(image->height) : 0;
     // GL reads four bytes a pixel; a 24-bit or grey picture would be overrun.
-    if (width > 0 && height > 0 && image->pixels.size() >= width * height * 4) {
+    if (image->holds(4)) {
         glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, image->width, image->height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
                      image->pixels.data());
     }

@@ -3,7 +3,6 @@
 #include "image/Image.h"
 
 #include <GL/gl.h>
-#include <GL/glu.h>
 
 namespace {
 const float paintedAspect = 0.75f;
@@ -23,18 +22,7 @@ ScreenPicture::~ScreenPicture() = default;
 void ScreenPicture::makeTexture() {
     // Every later upload in the game relies on this staying set.
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    glGenTextures(1, &image->texture);
-    glBindTexture(GL_TEXTURE_2D, image->texture);
-
-    const size_t width = image->width > 0 ? static_cast<size_t>(image->width) : 0;
-    const size_t height = image->height > 0 ? static_cast<size_t>(image->height) : 0;
-    // GLU reads width x height RGB pixels whatever the buffer holds.
-    if (width > 0 && height > 0 && image->pixels.size() >= width * height * 3) {
-        gluBuild2DMipmaps(GL_TEXTURE_2D, GL_RGB, image->width, image->height, GL_RGB, GL_UNSIGNED_BYTE,
-                          image->pixels.data());
-    }
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_NEAREST);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    image->makeMipmappedRgbTexture(GL_LINEAR_MIPMAP_NEAREST);
 }
 
 void ScreenPicture::draw() const {
