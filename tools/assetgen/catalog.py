@@ -1,7 +1,7 @@
 """Every file the generator writes, and the writing of them all."""
 import os
 
-from . import imagefile, milkshape
+from . import icon, imagefile, milkshape
 from .course import arrows_model, kicker_model
 from .materials import TEXTURES
 from .rider import rider_model
@@ -45,3 +45,5 @@ def generate(out):
             f.write(milkshape.text(model))
     for name, make in pictures().items():
         imagefile.write(os.path.join(out, "textures", name), make())
+    # The desktop icon goes beside the data, not among the game's pictures.
+    imagefile.write(os.path.join(out, icon.NAME), icon.png_bytes())
