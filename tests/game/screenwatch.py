@@ -5,6 +5,9 @@ times a second, so a test can act the moment the timing bar turns a colour.
     screenwatch.py COLOUR TIMEOUT LEFT TOP RIGHT BOTTOM
         COLOUR as RRGGBB, the area in fractions of the screen; exit 0 once
         at least 50 pixels there show the colour, 1 on timeout
+    screenwatch.py still SECONDS TIMEOUT
+        exit 0 once the screen (but for the frame-rate corner) has not
+        changed for SECONDS: a rider at rest; 1 on timeout
 """
 import ctypes
 import ctypes.util
@@ -63,7 +66,24 @@ def count(rgb, colour):
     return int(np.count_nonzero(np.all(np.abs(rgb.astype(int) - colour) <= 2, axis=2)))
 
 
+def wait_still(screen, seconds, timeout):
+    deadline = time.monotonic() + timeout
+    # The frame-rate number sits in the bottom-left corner and changes on its own.
+    area = (screen.width // 10, 0, screen.width - screen.width // 10, screen.height * 9 // 10)
+    last, since = screen.grab(*area), time.monotonic()
+    while time.monotonic() < deadline:
+        time.sleep(0.25)
+        now = screen.grab(*area)
+        if not np.array_equal(now, last):
+            last, since = now, time.monotonic()
+        elif time.monotonic() - since >= seconds:
+            return 0
+    return 1
+
+
 def main(argv):
+    if len(argv) == 3 and argv[0] == "still":
+        return wait_still(Screen(), float(argv[1]), float(argv[2]))
     if len(argv) != 6:
         print(__doc__, file=sys.stderr)
         return 2

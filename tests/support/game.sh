@@ -54,7 +54,9 @@ game_launch_server() {
         game_xserver=""
         break
       fi
-      if [ -S "/tmp/.X11-unix/X$n" ] && DISPLAY=":$n" xdpyinfo >/dev/null 2>&1; then
+      # Ours only if the lock names our server: another may have won the number.
+      if [ "$(cat "/tmp/.X$n-lock" 2>/dev/null | tr -d ' \n')" = "$game_xserver" ] &&
+        DISPLAY=":$n" xdpyinfo >/dev/null 2>&1; then
         export DISPLAY=":$n"
         return 0
       fi
