@@ -1,4 +1,4 @@
-"""The bitmap font "textures/font.tga": a 16 x 16 grid of 64-pixel cells,
+"""The bitmap font "textures/font.tga": a 16 x 16 grid of 32-pixel cells,
 white glyphs cut out by the alpha channel.
 
 Glyph g sits in column g mod 16, row g div 16 counted from the top. Set 0
@@ -11,12 +11,13 @@ from PIL import Image, ImageDraw
 
 from . import imagefile, paint
 
-CELL = 64
+# The glyphs show at about 30 pixels; bigger cells only cost memory.
+CELL = 32
 GRID = 16
 INK_WIDTH = int(CELL * 0.7)
 SETS = {0: "DejaVuSansMono-Bold.ttf", 1: "DejaVuSansMono-BoldOblique.ttf"}
 FIRST, LAST = 32, 127
-BASELINE = 50
+BASELINE = 25
 
 
 def glyph_index(code, glyph_set):
@@ -36,7 +37,7 @@ def _glyph(code, font):
 def atlas():
     alpha = np.zeros((CELL * GRID, CELL * GRID), np.float32)
     for glyph_set, font_name in SETS.items():
-        font = paint.font(font_name, 54)
+        font = paint.font(font_name, 27)
         for code in range(FIRST, LAST + 1):
             g = glyph_index(code, glyph_set)
             row, column = divmod(g, GRID)
