@@ -71,7 +71,10 @@ def _hut(walls, roof, terrain):
 
 def surround_model(terrain, heights):
     mesher = GridMesher(terrain.xs, terrain.zs, heights)
-    ground = mesher.build("Valley", "snow", course_cells(terrain, False))
+    # Nearest rows to the camera's usual side (+z) first: hills then hide the
+    # ground behind them from the depth test instead of being drawn over it.
+    cells = sorted(course_cells(terrain, False), key=lambda cell: -terrain.zs[cell[1]])
+    ground = mesher.build("Valley", "snow", cells)
     trunks, crowns = Mesh("Trunks", "bark"), Mesh("Pines", "pine")
     rng = np.random.RandomState(TREE_SEED + 1)
     for x, z in tree_spots(terrain):
