@@ -1,7 +1,10 @@
 // SwapCounter: an LD_PRELOAD library that counts a program's glXSwapBuffers
 // calls from outside it. Every 50 ms, and at exit, it rewrites the file named
 // by QUORVEL_SWAP_FILE with one line:
-//   frames <count> at_ns <monotonic> first_swap_real_ns <realtime> hwm_kb <VmHWM>
+//   frames <count> at_ns <monotonic> first_swap_real_ns <realtime> hwm_kb <VmHWM> cpu_ns <process CPU>
+// The process CPU time (all threads, the rasteriser's included) gives the
+// cost of a frame in a way that other work on the machine disturbs less
+// than the frame rate.
 // The program itself is not changed and writes nothing more than before.
 #include <GL/glx.h>
 #include <dlfcn.h>
@@ -47,8 +50,8 @@ void writeCount(long long atNs) {
     std::string partial = std::string(path) + ".part";
     std::FILE* file = std::fopen(partial.c_str(), "w");
     if (!file) return;
-    std::fprintf(file, "frames %lld at_ns %lld first_swap_real_ns %lld hwm_kb %ld\n", frames, atNs,
-                 firstSwapRealNs, peakResidentKb());
+    std::fprintf(file, "frames %lld at_ns %lld first_swap_real_ns %lld hwm_kb %ld cpu_ns %lld\n", frames, atNs,
+                 firstSwapRealNs, peakResidentKb(), nowNs(CLOCK_PROCESS_CPUTIME_ID));
     std::fclose(file);
     std::rename(partial.c_str(), path);
     lastWriteNs = atNs;

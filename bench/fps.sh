@@ -26,18 +26,20 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# frames and monotonic nanoseconds of the last count written
-read_count() { awk '{print $2, $4}' "$1"; }
+# frames, monotonic and process CPU nanoseconds of the last count written
+read_count() { awk '{print $2, $4, $10}' "$1"; }
 
 # measure COUNT_FILE SECONDS: frames per second over the window, from the
-# counter's own timestamps.
+# counter's own timestamps, and the process's CPU milliseconds per frame
+# (all threads), as "fps/cpu_ms".
 measure() {
   local file=$1 seconds=$2
-  read -r f0 t0 < <(read_count "$file")
+  read -r f0 t0 c0 < <(read_count "$file")
   sleep "$seconds"
-  read -r f1 t1 < <(read_count "$file")
-  awk -v f0="$f0" -v t0="$t0" -v f1="$f1" -v t1="$t1" \
-    'BEGIN { if (t1 > t0) printf "%.1f", (f1 - f0) * 1e9 / (t1 - t0); else print "nan" }'
+  read -r f1 t1 c1 < <(read_count "$file")
+  awk -v f0="$f0" -v t0="$t0" -v c0="$c0" -v f1="$f1" -v t1="$t1" -v c1="$c1" \
+    'BEGIN { if (t1 > t0 && f1 > f0) printf "%.1f/%.2f", (f1 - f0) * 1e9 / (t1 - t0), (c1 - c0) / 1e6 / (f1 - f0)
+             else print "nan/nan" }'
 }
 
 wait_for_file() {
@@ -124,7 +126,7 @@ game_run() {
   startup=$(awk -v l="$(cat "$launch")" '{ printf "%.1f", ($6 / 1e6) - l * 1000 }' "$file")
 
   sleep 1
-  local menu day night crash=nan crashed
+  local menu day night crash=nan/nan crashed
   menu=$(measure "$file" "$measure_seconds"); shot "run$run-menu"
 
   # The pointer where the run's passive moves keep it, so none of them steers.
@@ -156,7 +158,7 @@ game_run() {
     done
     [ "$crashed" = yes ] && break
   done
-  [ "$crashed" = yes ] || crash=nan
+  [ "$crashed" = yes ] || crash=nan/nan
 
   local hwm
   hwm=$(awk '/VmHWM/ { print $2 }' "/proc/$pid/status")
