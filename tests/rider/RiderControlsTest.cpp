@@ -3,110 +3,88 @@
 #include <cmath>
 #include <string>
 
-#include "RiderSetup.h"
+#include "RiderKit.h"
+#include "rider/RiderMath.h"
 
-namespace {
+using namespace riderMath;
+using RiderControls = RiderTest;
 
-void expectPoint(const Vec3& p, float x, float y, float z) {
-    EXPECT_NEAR(p.x, x, 1e-5f);
-    EXPECT_NEAR(p.y, y, 1e-5f);
-    EXPECT_NEAR(p.z, z, 1e-5f);
+TEST(RiderMath, SlopeFollowsTheHeadingAndOddSamplesStayFinite) {
+    EXPECT_NEAR(slopeAngle({0, -0.5f, 0}, 0.0f), -30.0f, 1e-4f);  // climbing toward +x
+    EXPECT_NEAR(slopeAngle({0, 0, 0.5f}, 90.0f), 30.0f, 1e-4f);   // the z term is added
+    EXPECT_EQ(slopeAngle({0, NAN, 0}, 0.0f), 0.0f);                // a broken normal reads level
+    EXPECT_FALSE(hasGround({INFINITY, 0, 0}));
+    EXPECT_TRUE(hasGround({noGroundBelow, 0, 0}));
+    // Near heading -18.7521 this normal gives asin an argument just past 1 in float.
+    const ProbeResult sample{0, 0.946975946f, -0.321304619f};
+    const float heading = -18.7524414f;
+    ASSERT_GT(sinDegrees(heading) * sample.normalZ + cosDegrees(heading) * sample.normalX, 1.0f);
+    EXPECT_NEAR(slopeAngle(sample, heading), 90.0f, 0.1f);
 }
 
-std::string popOutput(Rider& rider) {
-    testing::internal::CaptureStdout();
-    rider.pop();
-    return testing::internal::GetCapturedStdout();
+TEST_F(RiderControls, PointsTurnByHeadingThenPitchAndFlipAboutThePivotOnlyInTheAir) {
+    s.rotation = Vec3{0, 90, 30};
+    s.trickRotation = Vec3{0, 0, 180};
+    rider.transformPoints();
+    EXPECT_LT(distance(s.worldPoints[3], {-0.9f, 1.8f * std::sqrt(0.75f), -0.4f}), 1e-5f);
+    s.rotation = Vec3{};
+    s.position = Vec3{1, 2, 3};
+    s.airborne = true;
+    rider.transformPoints();
+    EXPECT_LT(distance(s.worldPoints[0], {1 - 0.92f, 2 + 1.8f, 3}), 1e-5f);  // half a flip about (0, 0.9, 0)
 }
 
-}  // namespace
-
-TEST(RiderPoints, ResetKeepsTheArraysAndTransformTurnsAboutHeadingAndPivot) {
-    Rider rider;
-    rider.update();  // stepping before the first reset stays finite
-    EXPECT_TRUE(std::isfinite(rider.position().x));
-    rider.reset();
-    Vec3* points = rider.worldPoints();
-    rider.state().position = Vec3{5, 5, 5};
-    rider.reset();
-    ASSERT_EQ(rider.worldPoints(), points);
-    expectPoint(points[1], -0.92f, 0, 0);
-    expectPoint(points[5], 3, 0, 0);
-
-    rider.state().rotation = Vec3{0, 90, 0};
-    rider.state().trickRotation = Vec3{0, 0, 180};
-    points[5] = Vec3{7, 7, 7};
-    rider.transformPoints();
-    expectPoint(points[0], 0, 0, -0.92f);  // tricks count only in the air
-    expectPoint(points[5], 7, 7, 7);
-    rider.state().rotation.z = 30.0f;  // lean, then heading, then pitch
-    rider.transformPoints();
-    expectPoint(points[3], -0.9f, 1.8f * std::sqrt(0.75f), -0.4f);
-
-    rider.state().rotation = Vec3{};
-    rider.state().position = Vec3{1, 2, 3};
-    rider.state().airborne = true;
-    rider.transformPoints();
-    expectPoint(points[0], 1 - 0.92f, 2 + 1.8f, 3);  // half a flip about (0, 0.9, 0)
-}
-
-TEST(RiderControls, FrameRateEasesAndNeverStopsTheClock) {
-    Rider rider;
-    rider.reset();
+TEST_F(RiderControls, FrameRateEasesAndTricksAndSteeringActOnlyInTheirWindows) {
     rider.setFrameRate(50);
-    EXPECT_FLOAT_EQ(rider.state().stepRate, 50.0f);
     rider.setFrameRate(100);
-    EXPECT_FLOAT_EQ(rider.state().stepRate, 52.5f);
-    rider.state().timeScale = 2.0f;  // a new time scale jumps straight to the target
-    rider.setFrameRate(0);
-    EXPECT_GE(rider.state().stepRate, 1.0f);
-}
+    EXPECT_FLOAT_EQ(s.stepRate, 52.5f);
+    s.timeScale = 2.0f;  // a new time scale goes straight to its target
+    rider.setFrameRate(30);
+    EXPECT_FLOAT_EQ(s.stepRate, 60.0f);
+    s.timeScale = 3.0f;
+    rider.setFrameRate(0);  // a stalled clock must not make a step last forever
+    EXPECT_EQ(s.stepRate, 1.0f);
 
-TEST(RiderControls, TricksChangeOnlyInTheirWindowAndSteeringOnlyOnTheGround) {
-    Rider rider;
-    rider.reset();
     for (int timing : {0, 50, 100}) {
-        rider.state().timingValue = timing;
+        s.timingValue = timing;
         rider.addSpin(90.0f);
         rider.addFlip(45.0f);
     }
-    EXPECT_EQ(rider.state().spinRate, 90.0f);
-    EXPECT_EQ(rider.state().flipRate, 45.0f);
-    rider.state().rotation.y = 57.0f;
+    EXPECT_EQ(std::make_tuple(s.spinRate, s.flipRate), std::make_tuple(90.0f, 45.0f));
+    s.rotation.y = 57.0f;
     rider.steer(5.0f);  // 62 is past the limit: no turn, no cost
-    EXPECT_EQ(rider.rotation().y, 57.0f);
-    EXPECT_EQ(rider.speed(), 10.0f);
     rider.steer(2.0f);
-    EXPECT_FLOAT_EQ(rider.rotation().y, 59.0f);
-    EXPECT_FLOAT_EQ(rider.rotation().x, -2.0f);
-    EXPECT_FLOAT_EQ(rider.speed(), 9.87f);
-    rider.state().airborne = true;
+    EXPECT_EQ(std::make_tuple(s.rotation.x, s.rotation.y), std::make_tuple(-2.0f, 59.0f));
+    EXPECT_FLOAT_EQ(s.speed, 9.87f);
+    s.airborne = true;
     rider.steer(-10.0f);
-    EXPECT_FLOAT_EQ(rider.rotation().y, 59.0f);
+    EXPECT_EQ(s.rotation.y, 59.0f);
 }
 
-TEST(RiderControls, PopBoostsByItsTimingOncePerFlightAndAlwaysSteps) {
-    Rider rider;
-    startRide(rider);
-    EXPECT_EQ(popOutput(rider), "");
-    EXPECT_EQ(rider.position().x, 0.0f);  // no step on the ground
-
-    const float windowShares[] = {0.0f, 0.25f, 1.0f, 0.5f};
-    const float factors[] = {0.0f, 0.5f, 0.0f, 1.0f};
-    for (int i = 0; i < 4; ++i) {
-        startFlight(rider, Vec3{0, 100, 0}, 10.0f);
-        rider.state().takeOffTime = 0.5f;
-        rider.state().flyTime = windowShares[i] * 0.5f;
-        std::string lines = popOutput(rider);
-        EXPECT_FLOAT_EQ(rider.state().jumpPower, 1.0f + factors[i] * 0.4f) << i;
-        EXPECT_EQ(lines.rfind(i == 3 ? "factor:\t1\n" : "factor:\t", 0), 0u) << lines;
-        EXPECT_NE(lines.find("\nflyTime:\t"), std::string::npos) << lines;
-        EXPECT_NE(lines.find("\ntakeOffTime:\t0.5\n"), std::string::npos) << lines;
+TEST_F(RiderControls, PopBoostsByItsTimingOncePerFlightPrintsItAndAlwaysSteps) {
+    const auto pop = [&] {
+        testing::internal::CaptureStdout();
+        rider.pop();
+        return testing::internal::GetCapturedStdout();
+    };
+    EXPECT_EQ(pop(), "");  // on the ground: no boost and no step
+    EXPECT_EQ(s.position.x, 0.0f);
+    const struct { float flyTime, factor; const char* lines; } cases[] = {
+        {0.0f, 0.0f, "factor:\t0\nflyTime:\t0\ntakeOffTime:\t0.5\n"},
+        {0.125f, 0.5f, "factor:\t0.5\nflyTime:\t0.125\ntakeOffTime:\t0.5\n"},
+        {0.5f, 0.0f, "factor:\t0\nflyTime:\t0.5\ntakeOffTime:\t0.5\n"},
+        {0.25f, 1.0f, "factor:\t1\nflyTime:\t0.25\ntakeOffTime:\t0.5\n"},
+    };
+    for (const auto& c : cases) {
+        fly(Vec3{0, 100, 0}, 10.0f);
+        s.takeOffTime = 0.5f;
+        s.flyTime = c.flyTime;
+        EXPECT_EQ(pop(), c.lines);
+        EXPECT_FLOAT_EQ(s.jumpPower, 1.0f + c.factor * 0.4f) << c.flyTime;
     }
-    float flyTime = rider.state().flyTime;
-    EXPECT_EQ(popOutput(rider), "");  // already boosted this flight
-    EXPECT_GT(rider.state().flyTime, flyTime);
-    rider.state().jumpPower = 1.0f;
-    rider.state().flyTime = 0.6f;  // past the window
-    EXPECT_EQ(popOutput(rider), "");
+    EXPECT_EQ(pop(), "");  // already boosted this flight, but still a step
+    EXPECT_NEAR(s.flyTime, 0.25f + 2 / 50.0f, 1e-6f);
+    s.jumpPower = 1.0f;
+    s.flyTime = 0.6f;  // past the window
+    EXPECT_EQ(pop(), "");
 }

@@ -1,101 +1,66 @@
 #include <gtest/gtest.h>
 
-#include "RiderSetup.h"
-#include "TestGround.h"
+#include <tuple>
 
-namespace {
+#include "RiderKit.h"
 
-// How deep each probe point lies in its ground at touch-down (negative: above it).
-struct Depths {
-    float nose, tail, front, back;
-};
+using Landing = RiderTest;
 
-void touchDown(Rider& rider, float spin, Depths depths) {
-    startFlight(rider, Vec3{0, 10, 0}, 10.0f);
-    rider.state().trickRotation.y = spin;
-    rider.state().timingValue = 150;
-    rider.transformPoints();
-    const float depth[] = {depths.nose, depths.tail, -5.0f, depths.front, depths.back, -5.0f};
-    for (int i = 0; i < rider.pointCount(); ++i) {
-        rider.groundSamples()[i].height = rider.worldPoints()[i].y + depth[i];
-    }
-    rider.update();
-}
-
-void startCrashSlide(Rider& rider, float x, float speed) {
-    startRide(rider);
-    rider.state().airborne = rider.state().crashed = true;
-    rider.state().position = Vec3{x, 0.5f, 0};
-    rider.state().rotation = Vec3{5, 0, -20};
-    rider.state().speed = speed;
-    rider.transformPoints();
-}
-
-}  // namespace
-
-TEST(LandingJudgement, BoardEndsUpperBodyAndSpinDecide) {
-    const Depths flat{0.01f, 0.01f, -1, -1};
-    struct Case {
-        float spin;
-        Depths depths;
-        bool crashes, switched;
-    } cases[] = {
-        {0, flat, false, false},    {180, flat, false, true},   {165, flat, true, false},
-        {195, flat, true, false},   {90, flat, true, false},    {10, flat, false, false},
-        {10.5f, flat, true, false}, {350, flat, false, false},  {349, flat, true, false},
-        {0, {0.1f, -0.5f, -1, -1}, true, false},    // nose first, tail high
-        {0, {0.1f, -0.3f, -1, -1}, false, false},   // nose first, tail close behind
-        {0, {-0.5f, 0.1f, -1, -1}, true, false},    // tail first
-        {0, {-0.1f, -0.1f, 0.01f, -1}, true, false},  // chest first
-        {0, {-0.1f, -0.1f, -1, 0.01f}, true, false},  // back first
+TEST_F(Landing, JudgedByTheSpinTheBoardEndsAndTheUpperBody) {
+    // How deep each probe point lies in its ground at touch-down (negative: above it).
+    const struct { float spin, nose, tail, front, back; bool crashes, switched; } cases[] = {
+        {0, .01f, .01f, -1, -1, false, false},    {180, .01f, .01f, -1, -1, false, true},  // clean, switch
+        {165, .01f, .01f, -1, -1, true, false},   {195, .01f, .01f, -1, -1, true, false},
+        {90, .01f, .01f, -1, -1, true, false},    {10, .01f, .01f, -1, -1, false, false},
+        {10.5f, .01f, .01f, -1, -1, true, false}, {350, .01f, .01f, -1, -1, false, false},
+        {349, .01f, .01f, -1, -1, true, false},
+        {0, 0.1f, -0.5f, -1, -1, true, false},      // nose first, tail high
+        {0, 0.1f, -0.3f, -1, -1, false, false},     // nose first, tail close behind
+        {0, -0.5f, 0.1f, -1, -1, true, false},      // tail first
+        {0, -0.1f, -0.1f, 0.01f, -1, true, false},  // chest first
+        {0, -0.1f, -0.1f, -1, 0.01f, true, false},  // back first
     };
-    for (const Case& c : cases) {
-        Rider rider;
-        touchDown(rider, c.spin, c.depths);
-        SCOPED_TRACE(testing::Message() << "spin " << c.spin << " nose " << c.depths.nose);
-        EXPECT_EQ(rider.isCrashed(), c.crashes);
-        EXPECT_EQ(rider.isAirborne(), c.crashes);
-        EXPECT_EQ(rider.landedSwitch(), c.switched);
-        EXPECT_EQ(rider.timingValue(), 0);
-        EXPECT_TRUE(rider.state().hasJumped);  // no second take-off this run
-        EXPECT_EQ(rider.state().timeScale, 1.0f);
-        EXPECT_EQ(rider.trickRotation().y, c.crashes ? 0.0f : c.spin);
+    for (const auto& c : cases) {
+        fly(Vec3{0, 10, 0}, 10.0f);
+        s.trickRotation.y = c.spin;
+        s.timingValue = 150;
+        rider.transformPoints();
+        const float depth[] = {c.nose, c.tail, -5, c.front, c.back, -5};
+        for (int i = 0; i < rider.pointCount(); ++i) s.groundSamples[i].height = s.worldPoints[i].y + depth[i];
+        rider.update();
+        // Either way the flight, its slow motion and its timing end, and no second take-off comes.
+        EXPECT_EQ(std::make_tuple(s.crashed, s.airborne, s.landedSwitch, s.trickRotation.y),
+                  std::make_tuple(c.crashes, c.crashes, c.switched, c.crashes ? 0.0f : c.spin))
+            << "spin " << c.spin << " nose " << c.nose << " tail " << c.tail;
+        EXPECT_EQ(std::make_tuple(s.timingValue, s.timeScale, s.hasJumped), std::make_tuple(0, 1.0f, true));
     }
 }
 
-TEST(CrashSlide, SlowsByThreeUnitsPerSecondLyingDownThenStopsDead) {
-    Rider rider;
-    startCrashSlide(rider, 0.0f, 30.0f);
-    int steps = 0;
-    for (; rider.speed() != 0.0f && steps < 1000; ++steps) {
-        float before = rider.speed();
-        TestGround::level(0.0f).frame(rider, 50);
-        ASSERT_EQ(rider.speed(), before > 3.0f ? before - 3.0f / 50.0f : 0.0f) << steps;
-    }
-    EXPECT_NEAR(steps, 27.0f / 0.06f + 1.0f, 1.0f);
-    EXPECT_EQ(rider.rotation().y, 90.0f);
-    EXPECT_EQ(rider.rotation().x, 0.0f);
-    EXPECT_NEAR(rider.rotation().z, 90.0f, 0.01f);
-    EXPECT_NEAR(rider.position().y, 0.12f, 0.001f);
-    float restX = rider.position().x;
-    TestGround::level(0.0f).frame(rider, 50);
-    EXPECT_EQ(rider.position().x, restX);
+using CrashSlide = RiderTest;
 
-    startCrashSlide(rider, 0.0f, 2.5f);
-    TestGround::level(0.0f).frame(rider, 50);
-    EXPECT_EQ(rider.speed(), 0.0f);
-    EXPECT_EQ(rider.rotation().z, -20.0f);  // no lying down
-}
+TEST_F(CrashSlide, SlowsByThreeUnitsASecondLyingDownThenStopsDeadAtFencesAndOverGroundOnly) {
+    const auto crash = [&](float x, float speed) {
+        place(Vec3{x, 0.5f, 0}, Vec3{5, 0, -20}, speed);
+        s.airborne = s.crashed = true;
+    };
+    const TestGround level = TestGround::incline(0);
+    crash(0, 30);
+    int steps = level.frames(rider, 1000, 50, [&] { return s.speed == 0.0f; });
+    EXPECT_EQ(s.speed, 0.0f);
+    EXPECT_NEAR(steps, (30 - 3) / (3 / 50.0f) + 1, 1.0f);
+    EXPECT_EQ(std::make_tuple(s.rotation.x, s.rotation.y), std::make_tuple(0.0f, 90.0f));
+    EXPECT_NEAR(s.rotation.z, 90.0f, 0.01f);  // lying down across the slope
+    EXPECT_NEAR(s.position.y, 0.12f, 0.001f);
 
-TEST(CrashSlide, StopsAtTheFinishFenceAndSettlesOnlyOverGround) {
-    Rider rider;
-    startCrashSlide(rider, 200.0f, 40.0f);
-    for (int i = 0; i < 2000 && rider.speed() != 0.0f; ++i) TestGround::level(0.0f).frame(rider, 50);
-    EXPECT_EQ(rider.speed(), 0.0f);
-    EXPECT_GT(rider.position().x, 260.0f);
-    EXPECT_LE(rider.position().x, 265.0f);
+    crash(0, 2.5f);
+    level.frames(rider, 1);
+    EXPECT_EQ(std::make_tuple(s.speed, s.rotation.z), std::make_tuple(0.0f, -20.0f));  // too slow to lie down
 
-    startCrashSlide(rider, 0.0f, 30.0f);
-    for (int i = 0; i < 20; ++i) TestGround().frame(rider, 50);
-    EXPECT_EQ(rider.position().y, 0.5f);
+    crash(200, 40);
+    level.frames(rider, 2000, 50, [&] { return s.speed == 0.0f; });
+    EXPECT_TRUE(s.position.x > 260.0f && s.position.x <= 265.0f) << s.position.x;  // at the finish fence
+
+    crash(0, 30);
+    TestGround{}.frames(rider, 20);
+    EXPECT_EQ(s.position.y, 0.5f);  // over no ground there is no floor to settle on
 }

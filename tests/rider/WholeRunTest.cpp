@@ -3,73 +3,38 @@
 #include <cmath>
 #include <cstdio>
 
-#include "TestGround.h"
-
-namespace {
-
-const float lipX = 72.0f;
-
-float rise(float degrees, float run) { return std::tan(degrees * 3.14159265f / 180.0f) * run; }
-
-// Run-in falling 15 degrees, a 25 degree ramp up to the lip at x 72, a 3 unit
-// drop onto a 30 degree landing slope, and the flat finish from x 200 on.
-TestGround kickerCourse() {
-    const float landingTopY = rise(30.0f, 200.0f - lipX);
-    const float lipY = landingTopY + 3.0f;
-    const float rampBaseY = lipY - rise(25.0f, 12.0f);
-    TestGround course;
-    course.addPiece(-20.0f, 60.0f, rampBaseY + rise(15.0f, 80.0f), rampBaseY)
-        .addPiece(60.0f, lipX, rampBaseY, lipY)
-        .addPiece(lipX, 200.0f, landingTopY, 0.0f)
-        .addPiece(200.0f, 400.0f, 0.0f, 0.0f)
-        .setHalfWidth(70.0f);
-    return course;
-}
-
-struct RunFigures {
-    Vec3 takeOff, landing, rest;
-    float airTime = -1.0f;
-};
-
-// Rides until the rider rests after landing or crashes, watching the flight begin and end.
-RunFigures ride(Rider& rider, int framesPerSecond) {
-    const TestGround course = kickerCourse();
-    rider.reset();
-    RunFigures run;
-    bool wasAirborne = false;
-    for (int frame = 0; frame < 60 * framesPerSecond; ++frame) {
-        course.frame(rider, framesPerSecond);
-        const RiderState& s = rider.state();
-        if (s.airborne && !wasAirborne) run.takeOff = s.takeOffPosition;
-        if (wasAirborne && !s.airborne) {
-            run.landing = s.position;
-            run.airTime = s.flyTime;
-        }
-        wasAirborne = s.airborne;
-        if (s.crashed || (run.airTime >= 0.0f && s.speed == 0.0f)) break;
-    }
-    run.rest = rider.position();
-    return run;
-}
-
-}  // namespace
+#include "RiderKit.h"
 
 TEST(WholeRun, OverTheKickerToTheFinishFenceAtAnyFrameRate) {
+    const double lipX = 72.0;
+    const auto rise = [](double degrees, double run) { return std::tan(degrees * M_PI / 180.0) * run; };
+    // Run-in falling 15 degrees, a 25 degree ramp up to the lip at x 72, a 3 unit drop onto a
+    // 30 degree landing slope, and the flat finish from x 200 on, 70 units either side.
+    const double landingTopY = rise(30, 200 - lipX), lipY = landingTopY + 3, rampBaseY = lipY - rise(25, 12);
+    const TestGround course{{{-20, 60, rampBaseY + rise(15, 80), rampBaseY},
+                             {60, lipX, rampBaseY, lipY},
+                             {lipX, 200, landingTopY, 0},
+                             {200, 400, 0, 0}},
+                            70};
     for (int fps : {30, 60, 144}) {
         Rider rider;
-        RunFigures run = ride(rider, fps);
+        const RiderState& s = rider.state();
+        Vec3 landing;  // where it was last seen in the air, where it touched down
+        course.frames(rider, 60 * fps, fps, [&] {
+            if (s.airborne) landing = s.position;
+            return s.crashed || (s.hasJumped && !s.airborne && s.speed == 0.0f);
+        });
         std::printf("whole run: %3d fps: take-off (%.2f, %.2f), air time %.3f s, landing (%.2f, %.2f), "
                     "rest (%.2f, %.2f, %.2f)\n",
-                    fps, run.takeOff.x, run.takeOff.y, run.airTime, run.landing.x, run.landing.y, run.rest.x,
-                    run.rest.y, run.rest.z);
+                    fps, s.takeOffPosition.x, s.takeOffPosition.y, s.flyTime, landing.x, landing.y, s.position.x,
+                    s.position.y, s.position.z);
         SCOPED_TRACE(testing::Message() << fps << " fps");
-        EXPECT_NEAR(run.takeOff.x, lipX, 1.0f);
-        EXPECT_GT(run.airTime, 1.0f);
-        EXPECT_FALSE(rider.isCrashed() || rider.isAirborne() || rider.landedSwitch());
-        EXPECT_GT(run.landing.x, lipX + 10.0f);
-        EXPECT_LT(run.landing.x, 200.0f);  // on the landing slope
-        EXPECT_EQ(rider.speed(), 0.0f);
+        EXPECT_NEAR(s.takeOffPosition.x, lipX, 1.0f);
+        EXPECT_GT(s.flyTime, 1.0f);
+        EXPECT_FALSE(s.crashed || s.airborne || s.landedSwitch);
+        EXPECT_TRUE(landing.x > lipX + 10.0f && landing.x < 200.0f) << landing.x;  // on the landing slope
+        EXPECT_EQ(s.speed, 0.0f);
         EXPECT_TRUE(rider.hitsFence());
-        EXPECT_EQ(run.rest.y, 0.0f);
+        EXPECT_EQ(s.position.y, 0.0f);
     }
 }
