@@ -27,7 +27,7 @@ fail() { echo "soak: FAIL: $*" >&2; tail -30 "$work/stderr" >&2; exit 1; }
 for _ in $(seq 30); do
   n=$((200 + RANDOM % 800))
   [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
   xvfb=$!
   for _ in $(seq 100); do
     DISPLAY=":$n" xdpyinfo >/dev/null 2>&1 && break

@@ -23,6 +23,7 @@ fail() {
   echo "FAIL: $*" >&2
   [ -s "$game_dir/stdout" ] && { echo "--- game stdout" >&2; tail -20 "$game_dir/stdout" >&2; }
   [ -s "$game_dir/stderr" ] && { echo "--- game stderr" >&2; tail -40 "$game_dir/stderr" >&2; }
+  [ -s "$game_dir/server.log" ] && { echo "--- X server ($DISPLAY)" >&2; tail -5 "$game_dir/server.log" >&2; }
   exit 1
 }
 
@@ -67,7 +68,9 @@ game_launch_server() {
   fail "$name found no free display: $(tail -3 "$game_dir/server.log")"
 }
 
-game_start_display() { game_launch_server Xvfb -screen 0 1280x1024x24 -nolisten tcp; }
+# -noreset: a server that resets when its last client leaves (xdpyinfo, a
+# game that quit) turns away the next one that comes meanwhile.
+game_start_display() { game_launch_server Xvfb -screen 0 1280x1024x24 -nolisten tcp -noreset; }
 
 # game_start_xorg CONFIG: swaps the Xvfb for a real X server, Xorg with the
 # config given (the dummy video driver needs no hardware; run as root).
