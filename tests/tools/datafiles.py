@@ -1,6 +1,6 @@
-"""Readers for the generated data, written from the game's loading rules, and
-a shared run of the generator for the tests."""
-import os
+# Readers for the generated data, written from the game's loading rules, and
+# one generator run shared by the tests.
+import pathlib
 import re
 import struct
 import subprocess
@@ -9,7 +9,7 @@ import tempfile
 
 import numpy as np
 
-TOOLS = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools")
+TOOLS = pathlib.Path(__file__).resolve().parents[2] / "tools"
 _generated = None
 
 
@@ -18,7 +18,6 @@ def generate(out):
 
 
 def generated():
-    """One generated data folder shared by the tests of a run."""
     global _generated
     if _generated is None:
         _generated = tempfile.TemporaryDirectory(prefix="assetgen-")
@@ -26,218 +25,88 @@ def generated():
     return _generated.name
 
 
-def data_path(root, name):
-    return os.path.join(root, *name.replace("\\", "/").split("/"))
+def data(name):
+    # The bytes of a generated file, named as the game names it ("textures\snow.tga").
+    return pathlib.Path(generated(), *name.split("\\")).read_bytes()
 
 
-# --- models -----------------------------------------------------------------
-QUOTED = re.compile(r'^"([^"]+)"')
-
-
-class Model:
-    def __init__(self):
-        self.frames = self.start_frame = None
-        self.meshes, self.materials, self.bones = [], [], []
-
-
-def _ints(line, count):
-    fields = line.split()
-    assert len(fields) >= count, line
-    return [int(f) for f in fields[:count]]
-
-
-def _floats(line, count):
-    fields = line.split()
-    assert len(fields) >= count, line
-    return [float(f) for f in fields[:count]]
-
-
+# Models: every line a section needs must hold exactly what it needs.
 def _quoted(line, required=True):
-    m = QUOTED.match(line)
-    assert m or not required, line
-    name = m.group(1) if m else ""
-    assert len(name) <= 31, name
-    return name
+    m = re.match(r'"([^"]{0,31})"', line)
+    assert m and (m.group(1) or not required), line
+    return m.group(1), line[m.end():].split()
 
 
-def read_model(path):
-    """Reads the whole file strictly: any line a section needs that does not
-    match fails the read (the game would silently stop there)."""
-    with open(path) as f:
-        lines = f.read().split("\n")
-    it = iter(lines)
-    model = Model()
-    for line in it:
-        if line.startswith("//"):
-            continue
-        m = re.match(r"^(Frames|Frame|Meshes|Materials|Bones):\s*(-?\d+)", line)
-        if not m:
-            continue
-        key, count = m.group(1), int(m.group(2))
-        if key == "Frames":
-            model.frames = count
-        elif key == "Frame":
-            model.start_frame = count
-        elif key == "Meshes":
-            model.meshes = [_read_mesh(it) for _ in range(count)]
-        elif key == "Materials":
-            model.materials = [_read_material(it) for _ in range(count)]
-        else:
-            model.bones = [_read_bone(it) for _ in range(count)]
+def _rows(lines, width, count=None):
+    # `count` lines (or as many as the next line says) of `width` numbers each.
+    rows = [next(lines).split() for _ in range(int(next(lines)) if count is None else count)]
+    assert all(len(row) == width for row in rows), rows
+    return np.array(rows, float).reshape(-1, width)
+
+
+def _mesh(lines):
+    (name, (_, material)), vertices = _quoted(next(lines)), _rows(lines, 7)
+    normals, triangles = _rows(lines, 3), _rows(lines, 8).astype(int)
+    return {"name": name, "material": int(material), "positions": vertices[:, 1:4], "normals": normals,
+            "bones": vertices[:, 6].astype(int), "triangles": triangles[:, 1:7]}
+
+
+def _material(lines):
+    name, _, _ = _quoted(next(lines))[0], _rows(lines, 4, 4), _rows(lines, 1, 2)
+    return {"name": name, "texture": _quoted(next(lines), False)[0], "alpha": _quoted(next(lines), False)[0]}
+
+
+def _bone(lines):
+    bone = {"name": _quoted(next(lines))[0], "parent": _quoted(next(lines), False)[0], "rest": _rows(lines, 7, 1)}
+    return dict(bone, position_keys=_rows(lines, 4), rotation_keys=_rows(lines, 4))
+
+
+HEADER = re.compile(r"(Frames|Frame|Meshes|Materials|Bones): (\d+)$")
+SECTIONS = {"Meshes": _mesh, "Materials": _material, "Bones": _bone}
+
+
+def read_model(text):
+    lines, model = iter(text.split("\n")), {}
+    for key, count in (m.groups() for m in map(HEADER.match, lines) if m):   # sections read from the same lines
+        model[key] = [SECTIONS[key](lines) for _ in range(int(count))] if key in SECTIONS else int(count)
     return model
 
 
-def _read_mesh(it):
-    header = next(it)
-    name = _quoted(header)
-    material = int(header[len(name) + 2:].split()[1])
-    vertices = [_floats(next(it), 7) for _ in range(_ints(next(it), 1)[0])]
-    normals = [_floats(next(it), 3) for _ in range(_ints(next(it), 1)[0])]
-    triangles = [_ints(next(it), 8) for _ in range(_ints(next(it), 1)[0])]
-    return {"name": name, "material": material, "positions": np.array([v[1:4] for v in vertices]),
-            "uv": np.array([v[4:6] for v in vertices]), "bones": np.array([int(v[6]) for v in vertices]),
-            "normals": np.array(normals), "triangles": np.array([t[1:7] for t in triangles], dtype=int)}
-
-
-def _read_material(it):
-    name = _quoted(next(it))
-    colours = [_floats(next(it), 4) for _ in range(4)]
-    _floats(next(it), 1), _floats(next(it), 1)
-    texture = _quoted(next(it), required=False)
-    _quoted(next(it), required=False)
-    return {"name": name, "colours": colours, "texture": texture}
-
-
-def _read_bone(it):
-    name = _quoted(next(it))
-    parent = _quoted(next(it), required=False)
-    rest = _floats(" ".join(next(it).split()[1:]), 6)
-    pkeys = [_floats(next(it), 4) for _ in range(_ints(next(it), 1)[0])]
-    rkeys = [_floats(next(it), 4) for _ in range(_ints(next(it), 1)[0])]
-    return {"name": name, "parent": parent, "position": rest[:3], "rotation": rest[3:],
-            "position_keys": pkeys, "rotation_keys": rkeys}
-
-
-def triangle_corners(mesh):
-    """(T, 3, 3) corner positions as stored."""
-    return mesh["positions"][mesh["triangles"][:, :3]]
-
-
-# --- posing, as the loader does it -------------------------------------------
-def _euler(a):
-    cr, sr, cp, sp, cy, sy = np.cos(a[0]), np.sin(a[0]), np.cos(a[1]), np.sin(a[1]), np.cos(a[2]), np.sin(a[2])
-    return np.array([[cp * cy, sr * sp * cy - cr * sy, cr * sp * cy + sr * sy],
-                     [cp * sy, sr * sp * sy + cr * cy, cr * sp * sy - sr * cy],
-                     [-sp, sr * cp, cr * cp]])
-
-
-def _affine(rotation, translation):
-    m = np.eye(4)
-    m[:3, :3] = _euler(rotation)
-    m[:3, 3] = translation
-    return m
-
-
-def _key(keys, t):
-    i = 0
-    while i < len(keys) - 1 and keys[i][0] < t:
-        i += 1
-    if i == 0:
-        return np.array(keys[0][1:])
-    s = (t - keys[i - 1][0]) / (keys[i][0] - keys[i - 1][0])
-    return np.array(keys[i - 1][1:]) + (np.array(keys[i][1:]) - np.array(keys[i - 1][1:])) * s
-
-
-def posed_vertices(model):
-    """Every mesh's vertices after binding at rest and posing at the start frame."""
-    names = [b["name"].lower() for b in model.bones]
-    parents = [names.index(b["parent"].lower()) if b["parent"] else -1 for b in model.bones]
-    rest = []
-    for b, p in zip(model.bones, parents):
-        local = _affine(b["rotation"], b["position"])
-        rest.append(rest[p] @ local if p >= 0 else local)
-    frame = float(model.start_frame)
-    if frame > model.frames:
-        frame = 1.0
-    posed = []
-    for b, p in zip(model.bones, parents):
-        keyed = _affine(_key(b["rotation_keys"], frame), _key(b["position_keys"], frame))
-        m = _affine(b["rotation"], b["position"]) @ keyed
-        posed.append(posed[p] @ m if p >= 0 else m)
-    result = []
-    for mesh in model.meshes:
-        out = mesh["positions"].copy()
-        for k, bone in enumerate(mesh["bones"]):
-            if bone >= 0:
-                local = np.linalg.inv(rest[bone]) @ np.append(out[k], 1.0)
-                out[k] = (posed[bone] @ local)[:3]
-        result.append(out)
-    return result
-
-
-# --- ground --------------------------------------------------------------------
+# Highest surface of the triangles (T, 3, 3) over each point (x, z); nan where none.
 def heights_under(corners, xs, zs):
-    """Highest surface of the triangles over each point (x, z); nan where none."""
-    a, b, c = corners[:, 0], corners[:, 1], corners[:, 2]
-    det = (b[:, 0] - a[:, 0]) * (c[:, 2] - a[:, 2]) - (c[:, 0] - a[:, 0]) * (b[:, 2] - a[:, 2])
-    ok = np.abs(det) > 1e-9
-    a, b, c, det = a[ok], b[ok], c[ok], det[ok]
-    out = np.full(len(xs), np.nan)
-    for k, (x, z) in enumerate(zip(xs, zs)):
-        l1 = ((x - a[:, 0]) * (c[:, 2] - a[:, 2]) - (c[:, 0] - a[:, 0]) * (z - a[:, 2])) / det
-        l2 = ((b[:, 0] - a[:, 0]) * (z - a[:, 2]) - (x - a[:, 0]) * (b[:, 2] - a[:, 2])) / det
-        inside = (l1 >= -1e-7) & (l2 >= -1e-7) & (l1 + l2 <= 1 + 1e-7)
-        if inside.any():
-            y = a[inside, 1] + l1[inside] * (b[inside, 1] - a[inside, 1]) + l2[inside] * (c[inside, 1] - a[inside, 1])
-            out[k] = y.max()
-    return out
+    a, e1, e2 = corners[:, 0], corners[:, 1] - corners[:, 0], corners[:, 2] - corners[:, 0]
+    det = e1[:, 0] * e2[:, 2] - e2[:, 0] * e1[:, 2]
+    keep = np.abs(det) > 1e-9
+    a, e1, e2, det = a[keep], e1[keep], e2[keep], det[keep]
+    dx, dz = np.subtract.outer(xs, a[:, 0]), np.subtract.outer(zs, a[:, 2])   # (points, triangles)
+    l1, l2 = (dx * e2[:, 2] - e2[:, 0] * dz) / det, (e1[:, 0] * dz - dx * e1[:, 2]) / det
+    inside = (l1 >= -1e-7) & (l2 >= -1e-7) & (l1 + l2 <= 1 + 1e-7)
+    y = np.where(inside, a[:, 1] + l1 * e1[:, 1] + l2 * e2[:, 1], -np.inf).max(1)
+    return np.where(y > -np.inf, y, np.nan)
 
 
-# --- pictures ------------------------------------------------------------------
-def _bytes(path):
-    with open(path, "rb") as f:
-        return f.read()
+# Pictures: header fields, and pixels top row first in RGB(A) order.
+BMP_FIELDS = "magic file_size offset width height planes bits compression image_size".split()
 
 
-def read_bmp(path):
-    data = _bytes(path)
-    magic, size, _, _, offset = struct.unpack_from("<2sIHHI", data, 0)
-    (hsize, width, height, planes, bits, compression, image_size) = struct.unpack_from("<IiiHHII", data, 14)
-    info = {"magic": magic, "file_size": size, "length": len(data), "offset": offset, "width": width,
-            "height": height, "bits": bits, "compression": compression, "image_size": image_size}
-    rows = np.frombuffer(data[offset:offset + image_size], np.uint8)
-    pixels = rows.reshape(abs(height), width, 3)[::-1, :, ::-1] if image_size == abs(height) * width * 3 else None
-    return info, pixels
+def read_bmp(data):
+    info = dict(zip(BMP_FIELDS, struct.unpack_from("<2sI4xI4xiiHHII", data)), length=len(data))
+    rows = np.frombuffer(data, np.uint8, info["width"] * info["height"] * 3, info["offset"])
+    return info, rows.reshape(info["height"], info["width"], 3)[::-1, :, ::-1]
 
 
-def read_tga(path):
-    """Header and top-row-first pixels of a type 2 or 10 TGA, decoding
-    run-length packets the way the material loader does."""
-    data = _bytes(path)
-    kind, width, height, bits, descriptor = data[2], *struct.unpack_from("<HH", data, 12), data[16], data[17]
-    header = {"id_length": data[0], "colour_map": data[1], "type": kind, "width": width, "height": height,
-              "bits": bits, "descriptor": descriptor, "prefix": data[:12]}
-    bpp = bits // 8
-    count = width * height
-    if kind == 2:
-        body = np.frombuffer(data[18:18 + count * bpp], np.uint8)
-        assert len(body) == count * bpp, "short pixel data"
-        header["trailing"] = len(data) - 18 - count * bpp
-    else:
-        out, pos = bytearray(), 18
-        while len(out) < count * bpp:
-            h = data[pos]
-            pos += 1
-            n = (h & 0x7F) + 1
-            assert len(out) + n * bpp <= count * bpp, "packet runs past the last pixel"
-            if h < 128:
-                out += data[pos:pos + n * bpp]
-                pos += n * bpp
-            else:
-                out += data[pos:pos + bpp] * n
-                pos += bpp
-        header["trailing"] = len(data) - pos
-        body = np.frombuffer(bytes(out), np.uint8)
-    pixels = body.reshape(height, width, bpp)[::-1].copy()
+def read_tga(data):
+    # A type 2 or 10 TGA, run-length packets decoded as the material loader does.
+    width, height = struct.unpack_from("<HH", data, 12)
+    header = dict(prefix=data[:12], type=data[2], width=width, height=height, bits=data[16], descriptor=data[17])
+    bpp, size = data[16] // 8, width * height * data[16] // 8
+    body, pos = bytearray(data[18:18 + size] if data[2] == 2 else b""), 18 + (size if data[2] == 2 else 0)
+    while data[2] == 10 and len(body) < size:
+        n, raw = (data[pos] & 0x7F) + 1, data[pos] < 128
+        assert len(body) + n * bpp <= size, "packet runs past the last pixel"
+        body += data[pos + 1:pos + 1 + n * bpp] if raw else data[pos + 1:pos + 1 + bpp] * n
+        pos += 1 + (n if raw else 1) * bpp
+    header["trailing"] = len(data) - pos
+    pixels = np.frombuffer(bytes(body), np.uint8).reshape(height, width, bpp)[::-1].copy()
     pixels[:, :, :3] = pixels[:, :, 2::-1]
     return header, pixels

@@ -1,71 +1,47 @@
-"""The generator itself: the writers' byte formats, and the same bytes on
-every run."""
-import filecmp
-import os
-import struct
-import sys
+# The generator: the same bytes on every run, run-length TGA packets that
+# decode to the picture, and the desktop icon it writes beside the data.
+import pathlib
 import tempfile
 import unittest
 
 import numpy as np
+from PIL import Image
 
 import datafiles as df
-
-sys.path.insert(0, df.TOOLS)
-from assetgen import imagefile, milkshape  # noqa: E402
+from assetgen import icon, imagefile
 
 
-class WriterTest(unittest.TestCase):
-    def round_trip(self, pixels, rle):
-        with tempfile.TemporaryDirectory() as tmp:
-            path = os.path.join(tmp, "t.tga")
-            imagefile.write(path, imagefile.tga_bytes(pixels, rle=rle))
-            header, back = df.read_tga(path)
-        self.assertEqual(header["trailing"], 0)
-        self.assertEqual(header["type"], 10 if rle else 2)
-        np.testing.assert_array_equal(back, pixels)
-
-    def test_tga_round_trips_raw_and_run_length(self):
-        rng = np.random.RandomState(3)
-        noisy = rng.randint(0, 256, (5, 300, 4)).astype(np.uint8)
-        runs = np.zeros((4, 300, 3), np.uint8)
-        runs[:, 100:250] = (10, 20, 30)     # a run longer than one packet
-        runs[1, ::2] = (200, 100, 50)       # alternating raw pixels
-        runs[3, 299] = (1, 2, 3)            # a lone pixel at a row's end
-        for pixels in (noisy, runs):
-            for rle in (False, True):
-                self.round_trip(pixels, rle)
-
-    def test_run_length_packets_are_smaller_for_flat_pictures(self):
-        flat = np.full((64, 64, 3), 77, np.uint8)
-        self.assertLess(len(imagefile.tga_bytes(flat, rle=True)), len(imagefile.tga_bytes(flat)) // 20)
-
-    def test_bmp_refuses_rows_that_need_padding(self):
-        with self.assertRaises(ValueError):
-            imagefile.bmp_bytes(np.zeros((4, 6, 3), np.uint8))
-        data = imagefile.bmp_bytes(np.zeros((2, 4, 3), np.uint8))
-        self.assertEqual(struct.unpack_from("<I", data, 34)[0], 2 * 4 * 3)
-
-    def test_names_beyond_the_loaders_buffer_are_refused(self):
-        mat = milkshape.Material(name="m", texture="textures\\" + "x" * 30 + ".tga")
-        with self.assertRaises(ValueError):
-            milkshape.text(milkshape.Model(meshes=[], materials=[mat]))
-        self.assertEqual(milkshape.number(-0.0000001), "0.000000")
+def files(root):
+    return {str(p.relative_to(root)): p.read_bytes() for p in pathlib.Path(root).rglob("*") if p.is_file()}
 
 
-class RepeatabilityTest(unittest.TestCase):
+class GeneratorTest(unittest.TestCase):
     def test_two_runs_write_the_same_bytes(self):
-        with tempfile.TemporaryDirectory() as a, tempfile.TemporaryDirectory() as b:
-            df.generate(a)
-            df.generate(b)
-            for folder in ("models", "textures"):
-                names = sorted(os.listdir(os.path.join(a, folder)))
-                self.assertEqual(names, sorted(os.listdir(os.path.join(b, folder))))
-                match, mismatch, errors = filecmp.cmpfiles(os.path.join(a, folder), os.path.join(b, folder),
-                                                           names, shallow=False)
-                self.assertEqual((mismatch, errors), ([], []))
-            self.assertEqual(len(os.listdir(os.path.join(a, "models"))), 4)
+        with tempfile.TemporaryDirectory() as again:
+            df.generate(again)
+            first, second = files(df.generated()), files(again)
+        self.assertEqual(sorted(first), sorted(second))
+        self.assertEqual([name for name in first if first[name] != second[name]], [])
+
+    def test_tga_packets_decode_to_the_picture(self):
+        pixels = np.zeros((4, 300, 4), np.uint8)
+        pixels[:, 100:250] = (10, 20, 30, 40)   # a run longer than one packet
+        pixels[1, ::2] = (200, 100, 50, 255)    # alternating: raw packets longer than one packet
+        pixels[3, 299] = (1, 2, 3, 4)           # a lone pixel at a row's end
+        for rle in (False, True):
+            header, back = df.read_tga(imagefile.tga_bytes(pixels, rle=rle))
+            self.assertEqual((header["type"], header["trailing"]), (10 if rle else 2, 0))
+            self.assertTrue((back == pixels).all(), rle)
 
 
-if __name__ == "__main__":
-    unittest.main()
+class IconTest(unittest.TestCase):
+    def test_square_png_with_clear_corners_showing_sky_over_snow(self):
+        with Image.open(pathlib.Path(df.generated(), "quorvel.png")) as image:
+            self.assertEqual((image.format, image.mode, image.size), ("PNG", "RGBA", (icon.SIZE, icon.SIZE)))
+            pixels = np.asarray(image).astype(int)
+        n, m = icon.SIZE - 1, icon.SIZE // 2
+        alpha = [pixels[y, x, 3] for y, x in ((0, 0), (0, n), (n, 0), (n, n), (m, 0), (0, m), (m, m), (n, m))]
+        self.assertEqual(alpha, [0] * 4 + [255] * 4, "see-through rounded corners, an opaque body")
+        sky, snow = pixels[icon.SIZE // 10, m, :3], pixels[n + 1 - icon.SIZE // 10, m, :3]
+        self.assertTrue(sky[2] > sky[0] + 40 and snow.min() > 200, "a blue sky over bright snow")
+        self.assertGreater(len(np.unique(pixels[:, :, :3].reshape(-1, 3), axis=0)), 50, "not a flat fill")

@@ -1,115 +1,60 @@
-"""The generated pictures: formats the game's readers take, sizes it can
-mipmap, buttons where the game looks for them, a complete font."""
+# The generated pictures: BMPs the game's reader takes at sizes it can mipmap,
+# buttons where the game looks for them, a complete font.
 import math
-import os
 import unittest
 
 import numpy as np
 
 import datafiles as df
 
-SKYBOX = ["left", "front", "right", "back", "top", "bottom"]
-BANNERS = ["dapplecrux", "brolunt", "wornel", "krenn", "ulmar", "qvl_banner"]
-MENU = [(0.195, 0.446, 0.425, 0.549), (0.195, 0.446, 0.573, 0.695), (0.195, 0.446, 0.767, 0.89)]
-HELP = [(0.195, 0.446, 0.767, 0.89)]
-
-
-def setUpModule():
-    global DATA
-    DATA = df.generated()
+MIPMAPPED = ["left", "front", "right", "back", "top", "bottom", "dapplecrux", "brolunt", "wornel", "krenn",
+             "ulmar", "qvl_banner", "menu", "help"]
+BUTTONS = {"menu": [(0.195, 0.446, 0.425, 0.549), (0.195, 0.446, 0.573, 0.695), (0.195, 0.446, 0.767, 0.89)],
+           "help": [(0.195, 0.446, 0.767, 0.89)]}
 
 
 def bmp(name):
-    return df.read_bmp(os.path.join(DATA, "textures", name + ".bmp"))
+    return df.read_bmp(df.data("textures\\%s.bmp" % name))
 
 
-def power_of_two(n):
-    return n > 0 and n & (n - 1) == 0
+def border(block):
+    return np.concatenate([block[0], block[-1], block[:, 0], block[:, -1]])
 
 
-class BmpTest(unittest.TestCase):
+class PictureTest(unittest.TestCase):
     def test_every_bmp_is_plain_24_bit_without_row_padding(self):
-        for name in SKYBOX + BANNERS + ["particle1", "menu", "help"]:
+        for name in MIPMAPPED + ["particle1"]:
             with self.subTest(name):
-                info, pixels = bmp(name)
-                self.assertEqual(info["magic"], b"BM")
-                self.assertEqual((info["bits"], info["compression"]), (24, 0))
-                self.assertGreater(info["height"], 0, "bottom-up rows")
-                self.assertEqual(info["width"] * 3 % 4, 0)
-                self.assertEqual(info["image_size"], info["width"] * info["height"] * 3)
-                self.assertEqual(info["length"], info["offset"] + info["image_size"])
-                self.assertEqual(info["file_size"], info["length"])
-                if name != "particle1":   # the others are mipmapped
-                    self.assertTrue(power_of_two(info["width"]) and power_of_two(info["height"]))
+                info, _ = bmp(name)
+                w, h = info["width"], info["height"]
+                self.assertEqual((info["magic"], info["bits"], info["compression"]), (b"BM", 24, 0))
+                self.assertTrue(h > 0 and w * 3 % 4 == 0, "bottom-up rows without padding")
+                self.assertEqual((info["image_size"], info["file_size"], info["length"] - info["offset"]),
+                                 (w * h * 3, info["length"], w * h * 3))
+                self.assertTrue(name not in MIPMAPPED or w & (w - 1) == h & (h - 1) == 0, "power-of-two sides")
 
-    def test_skybox_walls_meet_without_a_jump(self):
-        walls = [bmp(n)[1].astype(float) for n in ("left", "front", "right", "back")]
-        for k, wall in enumerate(walls):
-            after = walls[(k + 1) % 4]
-            w = wall.shape[1]
-            # The textures are drawn from s = 0.01 to 0.99.
-            seam = np.abs(wall[:, int(0.99 * w) - 1] - after[:, int(0.01 * w) + 1]).mean()
-            inside = np.abs(wall[:, w // 2] - wall[:, w // 2 + 4]).mean()
-            self.assertLess(seam, max(12.0, 2 * inside), k)
+    def test_buttons_fill_their_rectangles_exactly(self):
+        for name, rects in BUTTONS.items():
+            pixels = bmp(name)[1].astype(int)
+            h, w = pixels.shape[:2]
+            for x0, x1, y0, y1 in rects:
+                top, bottom = math.floor(y0 * h) + 1, math.ceil(y1 * h) - 1
+                left, right = math.floor(x0 * w) + 1, math.ceil(x1 * w) - 1
+                inside, beyond = pixels[top:bottom, left:right], pixels[top - 4:bottom + 4, left - 4:right + 4]
+                self.assertTrue((border(inside) == inside[1, 1]).all(), ("the button fills its rectangle", name, y0))
+                self.assertFalse((border(beyond) == inside[1, 1]).all(axis=1).any(), ("and nothing beyond", name, y0))
+                self.assertGreater(inside[len(inside) // 2, 10:-10].std(axis=0).max(), 30, "a label")
 
-    def test_particle_is_a_bright_puff_on_black(self):
-        pixels = bmp("particle1")[1].astype(float)
-        h, w = pixels.shape[:2]
-        self.assertGreater(pixels[h // 2, w // 2].min(), 150)
-        self.assertEqual(pixels[0].max(), 0)
-        self.assertEqual(pixels[:, 0].max(), 0)
-
-
-class ScreenTest(unittest.TestCase):
-    def check_buttons(self, name, rects):
-        pixels = bmp(name)[1].astype(int)
-        h, w = pixels.shape[:2]
-        for x0, x1, y0, y1 in rects:
-            rim = pixels[int(y0 * h) + 2, int(x0 * w) + 2]
-            inside_x = range(math.floor(x0 * w) + 1, math.ceil(x1 * w) - 1)
-            inside_y = range(math.floor(y0 * h) + 1, math.ceil(y1 * h) - 1)
-            edge = [pixels[y, x] for y in (inside_y[0], inside_y[-1]) for x in inside_x]
-            edge += [pixels[y, x] for x in (inside_x[0], inside_x[-1]) for y in inside_y]
-            self.assertTrue(all((p == rim).all() for p in edge), "the button fills its rectangle")
-            outside = [pixels[int(y0 * h) - 3, x] for x in inside_x] + [pixels[int(y1 * h) + 3, x] for x in inside_x]
-            outside += [pixels[y, int(x0 * w) - 3] for y in inside_y] + [pixels[y, int(x1 * w) + 3] for y in inside_y]
-            self.assertFalse(any((p == rim).all() for p in outside), "and nothing beyond it")
-            middle = pixels[int((y0 + y1) / 2 * h), inside_x[0] + 10:inside_x[-1] - 10]
-            self.assertGreater(middle.std(axis=0).max(), 30, "a label on the button")
-
-    def test_menu_buttons(self):
-        self.check_buttons("menu", MENU)
-
-    def test_help_back_button(self):
-        self.check_buttons("help", HELP)
-        pixels = bmp("help")[1].astype(float)
-        self.assertGreater(pixels[200:700].std(), 40, "the help text")
-
-
-class FontTest(unittest.TestCase):
-    def test_glyph_grid(self):
-        header, pixels = df.read_tga(os.path.join(DATA, "textures", "font.tga"))
-        self.assertEqual((header["type"], header["bits"], header["width"], header["height"]), (2, 32, 512, 512))
-        self.assertEqual(header["descriptor"] & 0x20, 0, "rows stored bottom first")
-        alpha = pixels[:, :, 3]
-        cell = 32
+    def test_font_cells_of_printable_characters_hold_ink_the_others_none(self):
+        header, pixels = df.read_tga(df.data("textures\\font.tga"))
+        size, alpha = header["width"], pixels[:, :, 3]
+        self.assertEqual((header["type"], header["bits"], header["height"], header["trailing"]), (2, 32, size, 0))
+        self.assertEqual((size & (size - 1), header["descriptor"] & 0x20), (0, 0), "rows stored bottom first")
+        cell = size // 16
         for glyph in range(256):
-            row, column = divmod(glyph, 16)
-            block = alpha[row * cell:(row + 1) * cell, column * cell:(column + 1) * cell]
-            code = glyph % 128 + 32
-            with self.subTest(glyph=glyph):
-                if glyph % 128 < 96 and 33 <= code <= 126:
-                    self.assertGreater(block.max(), 200, chr(code))
-                    self.assertEqual(block[:, int(cell * 0.7):].max(), 0, "ink within the pen's advance")
-                else:
-                    self.assertEqual(block.max(), 0)
-        ink = alpha > 0
-        self.assertTrue((pixels[ink][:, :3] == 255).all(), "white glyphs")
-        # Row 2 of set 0 begins with "@A": "A" is glyph 33.
-        a_cell = alpha[2 * cell:3 * cell, 1 * cell:2 * cell]
-        at_cell = alpha[2 * cell:3 * cell, 0:cell]
-        self.assertFalse((a_cell == at_cell).all())
-
-
-if __name__ == "__main__":
-    unittest.main()
+            block = alpha[glyph // 16 * cell:(glyph // 16 + 1) * cell, glyph % 16 * cell:(glyph % 16 + 1) * cell]
+            printable = 1 <= glyph % 128 <= 94   # codes 33 to 126 of either set
+            self.assertEqual(block.max() > 200, printable, glyph)
+            ink_beyond_the_advance = (block[:, int(cell * 0.7):] if printable else block).max()
+            self.assertEqual(ink_beyond_the_advance, 0, glyph)
+        self.assertTrue((pixels[alpha > 0][:, :3] == 255).all(), "white glyphs")
