@@ -1,107 +1,109 @@
 #include "PictureFiles.h"
+#include "common/DataFile.h"
 #include "image/Image.h"
-#include "support/TempDir.h"
+#include "support/GlContext.h"
 
+#include <GL/gl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <memory>
 #include <string>
+#include <tuple>
 
 using namespace PictureFiles;
 
-namespace {
+const Bytes smallBmp = bmp(2, 3, Bytes(18, 40));
+const Bytes smallTga = tga(2, 3, 2, 32, Bytes(24, 60));
 
-Bytes smallBmp() {
-    BmpSpec spec;
-    spec.width = 2;
-    spec.height = 3;
-    return bmp(spec, Bytes(18, 40));
-}
-
-Bytes smallTga() {
-    TgaSpec spec;
-    spec.width = 3;
-    spec.height = 2;
-    spec.bitsPerPixel = 32;
-    return tga(spec, Bytes(24, 60));
-}
-
-bool loads(const std::string& fileName) {
-    Image image;
-    image.load(fileName.c_str());
-    return image.pixelData() != nullptr;
-}
-
-}  // namespace
-
-TEST(Image, BmpAndTgaFillTheirFields) {
-    TempDir dir;
-    Image image;
-    image.load(dir.write("textures/front.bmp", smallBmp()).c_str());
-    ASSERT_NE(image.pixelData(), nullptr);
-    EXPECT_EQ(image.format, 1);
-    EXPECT_EQ(image.width, 2);
-    EXPECT_EQ(image.height, 3);
-    EXPECT_EQ(image.pixels.size(), 2u * 3u * 3u);
-
-    image.load(dir.write("textures/font.tga", smallTga()).c_str());
-    ASSERT_NE(image.pixelData(), nullptr);
-    EXPECT_EQ(image.format, 2);
-    EXPECT_EQ(image.imageType, 2);
-    EXPECT_EQ(image.bitsPerPixel, 32);
-    EXPECT_EQ(image.width, 3);
-    EXPECT_EQ(image.height, 2);
-    EXPECT_EQ(image.pixels.size(), 3u * 2u * 4u);
-}
-
-TEST(Image, ExtensionPicksTheReaderWhateverItsCaseAndSeparator) {
-    TempDir dir;
-    dir.write("textures/front.bmp", smallBmp());
-    dir.write("textures/font.tga", smallTga());
-    EXPECT_TRUE(loads(dir.path() + "\\textures\\front.bmp"));
-    EXPECT_TRUE(loads(dir.path() + "/textures/font.tga"));
-    EXPECT_TRUE(loads(dir.write("UPPER.BMP", smallBmp())));
-    EXPECT_TRUE(loads(dir.write("mixed.TgA", smallTga())));
-}
-
-TEST(Image, OtherOrMissingExtensionsLoadNothing) {
-    TempDir dir;
-    EXPECT_FALSE(loads(dir.write("two.dots.bmp", smallBmp()))) << "extension is \"dots.bmp\"";
-    EXPECT_FALSE(loads(dir.write("nodot", smallBmp())));
-    EXPECT_FALSE(loads(dir.write("picture.png", smallBmp())));
-    EXPECT_FALSE(loads(dir.write("picture.", smallBmp())));
-    EXPECT_FALSE(loads(dir.write("picture.bmpx", smallBmp())));
-    EXPECT_FALSE(loads(dir.write("tga.bmp", smallTga()))) << "content must match the extension";
+TEST(Image, TheTextAfterTheFirstDotPicksTheReaderInAnyCase) {
+    const struct { std::string name; const Bytes& file; bool loads; } cases[] = {
+        {"textures\\front.bmp", smallBmp, true}, {"textures/font.tga", smallTga, true}, {"UPPER.BMP", smallBmp, true},
+        {"mixed.TgA", smallTga, true},          {"two.dots.bmp", smallBmp, false},   {"nodot", smallBmp, false},
+        {"picture.png", smallBmp, false},       {"picture.", smallBmp, false},       {"picture.bmpx", smallBmp, false},
+        {"tga.bmp", smallTga, false}};
+    for (const auto& c : cases) {
+        // Written under the name with slashes, loaded by the name as given.
+        std::string path = saved(c.file, DataFile::hostPath(c.name.c_str()));
+        Image image;
+        image.load(path.replace(path.size() - c.name.size(), c.name.size(), c.name).c_str());
+        EXPECT_EQ(image.pixelData() != nullptr, c.loads) << c.name;
+    }
     Image image;
     image.load(nullptr);
     EXPECT_EQ(image.pixelData(), nullptr);
 }
 
-TEST(Image, UnknownExtensionLeavesTheImageAsItWas) {
-    TempDir dir;
+TEST(Image, LoadFillsTheFieldsOrClearsThemAndOtherExtensionsChangeNothing) {
     Image image;
-    image.load(dir.write("a.bmp", smallBmp()).c_str());
+    image.load(saved(smallTga, "a.tga").c_str());
     ASSERT_NE(image.pixelData(), nullptr);
-    image.load(dir.write("b.png", smallTga()).c_str());
-    image.load(dir.write("c", smallTga()).c_str());
-    EXPECT_EQ(image.format, 1);
-    EXPECT_EQ(image.width, 2);
-    EXPECT_EQ(image.pixels.size(), 18u);
+    EXPECT_EQ(std::make_tuple(image.format, image.imageType, image.bitsPerPixel, image.width, image.height),
+              std::make_tuple(2, 2, 32, 3, 2));
+    EXPECT_EQ(image.pixels.size(), 24u);
+    image.load(saved(smallBmp, "a.bmp").c_str());
+    image.load(saved(smallTga, "b.png").c_str());
+    image.load(saved(smallTga, "c").c_str());
+    EXPECT_EQ(std::make_tuple(image.format, image.width, image.height, image.pixels.size()),
+              std::make_tuple(1, 2, 3, std::size_t{18}));
+    // A file that can't be read leaves no pixels and no size, whatever was loaded before.
+    image.load(saved(smallTga, "a.tga").c_str());
+    image.load(saved(head(smallBmp, smallBmp.size() - 4), "broken.bmp").c_str());
+    EXPECT_EQ(image.pixelData(), nullptr);
+    EXPECT_EQ(std::make_tuple(image.width, image.height, image.bitsPerPixel), std::make_tuple(0, 0, 0));
 }
 
-TEST(Image, FailedReadLeavesNoPixelsAndNoSize) {
-    TempDir dir;
-    Image image;
-    image.load(dir.write("a.tga", smallTga()).c_str());
-    ASSERT_NE(image.pixelData(), nullptr);
-    image.load((dir.path() + "/missing.bmp").c_str());
-    EXPECT_EQ(image.pixelData(), nullptr);
-    EXPECT_EQ(image.width, 0);
-    EXPECT_EQ(image.height, 0);
-    EXPECT_EQ(image.bitsPerPixel, 0);
+TEST(ImageGl, PcxIsScaledDownToPowersOfTwoIgnoringAndKeepingThePixelStore) {
+    REQUIRE_GL_CONTEXT();
+    struct Case { int width, height, scaledWidth, scaledHeight; };
+    for (Case c : {Case{300, 200, 256, 128}, Case{256, 256, 256, 256}, Case{6, 5, 4, 4}, Case{1, 3, 1, 2}}) {
+        SCOPED_TRACE(c.width);
+        // Runs of one index per row: 20, then 90 from the middle row on in a picture kept at its size.
+        bool kept = c.width == c.scaledWidth && c.height == c.scaledHeight;
+        auto indexOf = [&](int row) { return kept && row >= c.height / 2 ? 90 : 20; };
+        Bytes data;
+        for (int row = 0; row < c.height; ++row) {
+            for (int left = c.width; left > 0; left -= 63) {
+                data.insert(data.end(), {Byte(0xC0 | std::min(left, 63)), Byte(indexOf(row))});
+            }
+        }
+        glPixelStorei(GL_UNPACK_SKIP_ROWS, 3);
+        glPixelStorei(GL_UNPACK_ROW_LENGTH, 50);
+        Image image;
+        image.load(saved(pcx(c.width, c.height, data), "p.PCX").c_str());
+        GLint skipRows = 0, rowLength = 0;
+        glGetIntegerv(GL_UNPACK_SKIP_ROWS, &skipRows);
+        glGetIntegerv(GL_UNPACK_ROW_LENGTH, &rowLength);
+        glPixelStorei(GL_UNPACK_SKIP_ROWS, 0);
+        glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
+        EXPECT_EQ(std::make_tuple(skipRows, rowLength), std::make_tuple(3, 50)) << "the holder's pixel store stays";
+        ASSERT_NE(image.pixelData(), nullptr);
+        EXPECT_EQ(std::make_tuple(image.format, image.width, image.height, image.scaledWidth, image.scaledHeight),
+                  std::make_tuple(0, c.width, c.height, c.scaledWidth, c.scaledHeight));
+        ASSERT_EQ(image.pixels.size(), c.scaledWidth * c.scaledHeight * 4u);
+        EXPECT_EQ(image.palette, rampPalette());
+        for (int y : {0, c.scaledHeight / 2 - 1, c.scaledHeight / 2, c.scaledHeight - 1}) {
+            for (int x : {0, c.scaledWidth - 1}) {  // palette entry i of rampPalette(), opaque
+                const Byte* p = &image.pixels[(y * c.scaledWidth + x) * 4u];
+                int i = indexOf(y);
+                EXPECT_EQ(Bytes(p, p + 4), (Bytes{Byte(i), Byte(255 - i), Byte(i / 2), 255})) << x << ", " << y;
+            }
+        }
+        image.load(saved(with(pcx(2, 2, {1, 2, 3, 4}), 1, 3, 1), "bad.pcx").c_str());
+        EXPECT_EQ(image.pixelData(), nullptr) << "version 3";
+        EXPECT_EQ(std::make_tuple(image.palette.size(), image.scaledWidth, image.width),
+                  std::make_tuple(std::size_t{0}, 0, 0));
+    }
+}
 
-    Bytes broken = smallBmp();
-    broken.resize(broken.size() - 4);
-    image.load(dir.write("broken.bmp", broken).c_str());
-    EXPECT_EQ(image.pixelData(), nullptr);
-    EXPECT_EQ(image.width, 0);
+TEST(ImageGl, DestroyingTheImageDeletesItsTexture) {
+    REQUIRE_GL_CONTEXT();
+    auto image = std::make_unique<Image>();
+    glGenTextures(1, &image->texture);
+    glBindTexture(GL_TEXTURE_2D, image->texture);  // the name becomes a texture once bound
+    glBindTexture(GL_TEXTURE_2D, 0);
+    GLuint name = image->texture;
+    ASSERT_TRUE(glIsTexture(name));
+    image.reset();
+    EXPECT_FALSE(glIsTexture(name));
 }

@@ -1,51 +1,74 @@
 // PictureFiles: small BMP, PCX and TGA files built byte by byte for the image tests.
 #pragma once
 
+#include "support/TempDir.h"
+
 #include <cstdint>
+#include <string>
 #include <vector>
 
-using Bytes = std::vector<unsigned char>;
+using Byte = unsigned char;
+using Bytes = std::vector<Byte>;
 
 namespace PictureFiles {
 
-void putU16(Bytes& out, unsigned value);
-void putU32(Bytes& out, std::uint32_t value);
+// The file with `bytes` little-endian bytes of value written over offset `at`.
+inline Bytes with(Bytes file, std::size_t at, std::uint32_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i) file.at(at + i) = static_cast<unsigned char>(value >> (8 * i));
+    return file;
+}
 
-struct BmpSpec {
-    std::int32_t width = 1;
-    std::int32_t height = 1;
-    std::uint16_t bitCount = 24;
-    std::uint32_t compression = 0;
-    bool writeSizeImage = true;                // false leaves sizeImage 0
-    unsigned char padByte = 0xEE;              // fills row padding, so a leak shows
-};
+inline Bytes head(const Bytes& file, std::size_t length) { return Bytes(file.begin(), file.begin() + length); }
 
-// A BMP whose rows (width x 3 bytes of BGR each, in file order) are padded to 4 bytes.
-Bytes bmp(const BmpSpec& spec, const Bytes& bgrRows);
+// Writes the file into a folder of its own under one temporary folder; returns its path.
+inline std::string saved(const Bytes& file, const std::string& name = "picture") {
+    static TempDir dir;
+    static int files = 0;
+    return dir.write(std::to_string(++files) + "/" + name, file);
+}
 
-struct PcxSpec {
-    unsigned xMin = 0, yMin = 0, xMax = 0, yMax = 0;
-    unsigned char manufacturer = 10;
-    unsigned char version = 5;
-    unsigned char paletteMarker = 12;
-};
+// A 24-bit BMP of the BGR rows in file order, each padded to 4 bytes with 0xEE.
+inline Bytes bmp(std::int32_t width, std::int32_t height, const Bytes& bgr) {
+    std::size_t row = static_cast<std::size_t>(width) * 3, stride = (row + 3) / 4 * 4, rows = bgr.size() / row;
+    auto data = static_cast<std::uint32_t>(stride * rows);
+    // File size, reserved, data offset; info header size, width, height, planes 1 and 24 bits, compression, data size.
+    const std::uint32_t fields[] = {54 + data, 0, 54, 40, std::uint32_t(width), std::uint32_t(height), 1 | 24 << 16,
+                                    0, data};
+    Bytes out = with(Bytes(54), 0, 'B' | 'M' << 8, 2);
+    for (int i = 0; i < 9; ++i) out = with(out, 2 + 4 * i, fields[i], 4);
+    for (std::size_t r = 0; r < rows; ++r) {
+        out.insert(out.end(), bgr.begin() + r * row, bgr.begin() + (r + 1) * row);
+        out.resize(out.size() + stride - row, 0xEE);
+    }
+    return out;
+}
 
-// 128-byte header, the given run-length data, then the marker and palette.
-Bytes pcx(const PcxSpec& spec, const Bytes& data, const Bytes& palette);
+// 256 entries, entry i being (i, 255 - i, i / 2).
+inline Bytes rampPalette() {
+    Bytes palette;
+    for (int i = 0; i < 256; ++i) palette.insert(palette.end(), {Byte(i), Byte(255 - i), Byte(i / 2)});
+    return palette;
+}
 
-struct TgaSpec {
-    unsigned char imageType = 2;
-    unsigned width = 1;
-    unsigned height = 1;
-    unsigned char bitsPerPixel = 24;
-    Bytes idField;
-    Bytes colourMap;                           // written as 24-bit entries
-};
+// A version 5 PCX of the window (0, 0) to (width - 1, height - 1): header, run-length data, marker 12, palette.
+inline Bytes pcx(unsigned width, unsigned height, const Bytes& data, const Bytes& palette = rampPalette()) {
+    Bytes out = with(with(Bytes{10, 5, 1, 8, 0, 0, 0, 0, 0, 0, 0, 0}, 8, width - 1, 2), 10, height - 1, 2);
+    out.resize(128);
+    out.insert(out.end(), data.begin(), data.end());
+    out.push_back(12);
+    out.insert(out.end(), palette.begin(), palette.end());
+    return out;
+}
 
-// 18-byte header, ID field, colour map, then the pixel bytes as given.
-Bytes tga(const TgaSpec& spec, const Bytes& pixelBytes);
-
-// 256 palette entries, entry i being (i, 255 - i, i / 2).
-Bytes rampPalette();
+// An 18-byte TGA header, an ID field of idLength bytes and mapEntries 24-bit colour map entries, then the body.
+inline Bytes tga(int type, unsigned width, unsigned height, int bits, const Bytes& body, int idLength = 0,
+                 int mapEntries = 0) {
+    Bytes out = {Byte(idLength), Byte(mapEntries ? 1 : 0), Byte(type), 0, 0, Byte(mapEntries), Byte(mapEntries >> 8),
+                 Byte(mapEntries ? 24 : 0), 0, 0, 0, 0, Byte(width), Byte(width >> 8), Byte(height), Byte(height >> 8),
+                 Byte(bits), 0};
+    out.resize(out.size() + static_cast<std::size_t>(idLength + 3 * mapEntries), 0xAA);
+    out.insert(out.end(), body.begin(), body.end());
+    return out;
+}
 
 }  // namespace PictureFiles

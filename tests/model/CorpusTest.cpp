@@ -3,67 +3,49 @@
 #include "model/Model.h"
 
 #include "ModelFiles.h"
+#include "common/DataFile.h"
 #include "support/GlContext.h"
-#include "support/TempDir.h"
 #include "support/TestPaths.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <tuple>
 
 namespace {
 
-// What a file says about itself, from a walk of the test's own; stand-in
-// textures are written under the names its materials give.
-struct Stated {
+// Meshes, triangles, materials and bones as a file states them, from a walk of the test's own;
+// stand-in textures are written under the names its materials give.
+std::tuple<int, int, int, int> stated(const std::filesystem::path& path, const TempDir& textures) {
+    std::ifstream in(path, std::ios::binary);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);) lines.push_back(line.substr(0, line.find('\r')));
+    // The number on a line, after its keyword if it has one.
+    auto number = [&](std::size_t at) { return std::stoi(lines.at(at).substr(lines[at].find(':') + 1)); };
     int meshes = 0, triangles = 0, materials = 0, bones = 0;
-
-    Stated(const std::filesystem::path& path, const TempDir& textures) {
-        std::ifstream in(path, std::ios::binary);
-        auto next = [&in] {
-            std::string line;
-            std::getline(in, line);
-            if (!line.empty() && line.back() == '\r') line.pop_back();
-            return line;
-        };
-        auto skip = [&](int count) { for (int i = 0; i < count; ++i) next(); };
-        for (std::string line = next(); in; line = next()) {
-            if (line.rfind("Meshes:", 0) == 0) {
-                meshes = std::stoi(line.substr(7));
-                for (int i = 0; i < meshes; ++i) {
-                    next();
-                    skip(std::stoi(next()));
-                    skip(std::stoi(next()));
-                    int count = std::stoi(next());
-                    triangles += count;
-                    skip(count);
-                }
-            } else if (line.rfind("Materials:", 0) == 0) {
-                materials = std::stoi(line.substr(10));
-                for (int i = 0; i < materials; ++i) {
-                    skip(7);
-                    std::string name = next();
-                    for (char& c : name) c = c == '\\' ? '/' : c;
-                    if (name.size() > 2) {
-                        textures.write(name.substr(1, name.size() - 2), ModelFiles::tga24(1, 1, {9, 9, 9}));
-                    }
-                    next();
-                }
-            } else if (line.rfind("Bones:", 0) == 0) {
-                bones = std::stoi(line.substr(6));
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (lines[i].rfind("Meshes:", 0) == 0) {
+            meshes = number(i);
+            for (std::size_t m = 0, at = i + 2; m < std::size_t(meshes); ++m, at += number(at) + 2) {
+                at += number(at) + 1;  // past the vertices, then the normals, to the triangle count
+                at += number(at) + 1;
+                triangles += number(at);
             }
+        } else if (lines[i].rfind("Materials:", 0) == 0) {
+            materials = number(i);
+            for (int m = 0; m < materials; ++m) {
+                std::string name = DataFile::hostPath(lines.at(i + 8 + 9 * m).c_str());
+                if (name.size() < 3) continue;
+                textures.write(name.substr(1, name.size() - 2), ModelFiles::tga24(1, 1, {9, 9, 9}));
+            }
+        } else if (lines[i].rfind("Bones:", 0) == 0) {
+            bones = number(i);
         }
     }
-};
-
-bool finitePose(const Model& model) {
-    for (int b = 0; b < model.boneCount(); ++b)
-        for (int i = 0; i < 16; ++i)
-            if (!std::isfinite(model.bone(b).finalMatrix[i])) return false;
-    return true;
+    return {meshes, triangles, materials, bones};
 }
 
 }  // namespace
@@ -77,22 +59,22 @@ TEST(Corpus, ModelsFromOtherToolsLoadWithTheirStatedCounts) {
         if (entry.path().extension() != ".txt") continue;
         SCOPED_TRACE(entry.path().filename().string());
         TempDir dir;
-        Stated stated(entry.path(), dir);
+        auto counts = stated(entry.path(), dir);
         Model model;
         {
             WorkingDirectory inside(dir.path());
             ASSERT_TRUE(model.load(entry.path().c_str()));
         }
-        EXPECT_EQ(model.meshCount(), stated.meshes);
-        EXPECT_EQ(model.triangleCount(), stated.triangles);
-        EXPECT_EQ(model.materialCount(), stated.materials);
-        EXPECT_EQ(model.boneCount(), stated.bones);
+        EXPECT_EQ(std::make_tuple(model.meshCount(), model.triangleCount(), model.materialCount(), model.boneCount()),
+                  counts);
         for (int i = 0; i < model.materialCount(); ++i)
             EXPECT_EQ(model.material(i).texture != 0, model.material(i).textureFile[0] != '\0');
-        EXPECT_TRUE(finitePose(model));
+        for (int b = 0; b < model.boneCount(); ++b)
+            EXPECT_TRUE(std::all_of(model.bone(b).finalMatrix.data(), model.bone(b).finalMatrix.data() + 16,
+                                    [](float e) { return std::isfinite(e); }));
         EXPECT_FLOAT_EQ(model.getCurrentFrame(), 1.0f);
         ++loaded;
-        withBones += stated.bones > 0;
+        withBones += std::get<3>(counts) > 0;
     }
     EXPECT_GE(loaded, 9);
     EXPECT_GE(withBones, 4);

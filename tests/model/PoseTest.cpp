@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <string>
@@ -14,12 +15,6 @@ namespace {
 // An independent row-major reference: rotations built one axis at a time.
 using Ref = std::array<std::array<double, 4>, 4>;
 
-Ref identity() {
-    Ref m{};
-    for (int i = 0; i < 4; ++i) m[i][i] = 1;
-    return m;
-}
-
 Ref operator*(const Ref& a, const Ref& b) {
     Ref m{};
     for (int r = 0; r < 4; ++r)
@@ -28,22 +23,16 @@ Ref operator*(const Ref& a, const Ref& b) {
     return m;
 }
 
-Ref move(double x, double y, double z) {
-    Ref m = identity();
-    m[0][3] = x, m[1][3] = y, m[2][3] = z;
-    return m;
-}
+Ref move(double x, double y, double z) { return {{{1, 0, 0, x}, {0, 1, 0, y}, {0, 0, 1, z}, {0, 0, 0, 1}}}; }
 
 // About axis 0 (x), 1 (y) or 2 (z), counter-clockwise looking down the axis.
 Ref turn(int axis, double angle) {
-    Ref m = identity();
+    Ref m = move(0, 0, 0);
     int i = (axis + 1) % 3, j = (axis + 2) % 3;
     m[i][i] = m[j][j] = std::cos(angle);
     m[j][i] = std::sin(angle), m[i][j] = -std::sin(angle);
     return m;
 }
-
-Ref euler(double x, double y, double z) { return turn(2, z) * turn(1, y) * turn(0, x); }
 
 void expectSame(const Matrix& actual, const Ref& expected) {
     for (int r = 0; r < 4; ++r)
@@ -51,19 +40,14 @@ void expectSame(const Matrix& actual, const Ref& expected) {
 }
 
 void expectNear(const Vec3& a, double x, double y, double z) {
-    EXPECT_NEAR(a.x, x, 1e-5);
-    EXPECT_NEAR(a.y, y, 1e-5);
-    EXPECT_NEAR(a.z, z, 1e-5);
+    EXPECT_NEAR(std::hypot(a.x - x, a.y - y, a.z - z), 0, 1e-5) << a.x << ", " << a.y << ", " << a.z;
 }
-
-KeyFrame key(float time, float x, float y, float z) { return {time, {x, y, z}}; }
 
 const double quarter = M_PI / 2;
 
-// A root turned a quarter about z at (1, 0, 0), keyed to move 2 along its y
-// from frame 1 to 3; an arm 2 along the root's x, keyed to turn a quarter
-// about z over the same frames. Vertex 0 at (1, 3, 0) is on the arm, vertex 1
-// at (1, 0, 0) on the root.
+// A root at (1, 0, 0) turned a quarter about z, keyed to move 2 along its y from frame 1 to 3; an
+// arm 2 along the root's x, keyed to turn a quarter about z over the same frames. Vertex 0 at
+// (1, 3, 0) is on the arm, vertex 1 at (1, 0, 0) on the root.
 std::string chain(bool armFirst) {
     std::string root = "\"root\"\n\"\"\n0 1 0 0 0 0 1.5707963\n2\n1 0 0 0\n3 0 2 0\n1\n1 0 0 0\n";
     std::string arm = "\"arm\"\n\"ROOT\"\n0 2 0 0 0 0 0\n0\n2\n1 0 0 0\n3 0 0 1.5707963\n";
@@ -72,63 +56,52 @@ std::string chain(bool armFirst) {
            (armFirst ? arm + root : root + arm);
 }
 
-const Ref rootRest = move(1, 0, 0) * turn(2, quarter);
-const Ref armRest = move(2, 0, 0);
+const Ref rootRest = move(1, 0, 0) * turn(2, quarter), armRest = move(2, 0, 0);
 
 }  // namespace
 
-TEST(BonePose, KeysInterpolateExtendAndDegradeGracefully) {
-    Bone bone;
-    bone.positionKeys = {key(1, 0, 0, 0), key(30, 29, 58, -29)};
-    const float frames[] = {0, 1, 15.5f, 30, 40};
-    const float along[] = {0, 0, 14.5f, 29, 39};  // past frame 30 the last segment carries on
-    for (int i = 0; i < 5; ++i) {
-        bone.animate(frames[i]);
-        expectSame(bone.finalMatrix, move(along[i], 2 * along[i], -along[i]));
-    }
+TEST(BonePose, KeysInterpolateHoldBeforeTheFirstCarryOnPastTheLastAndDegradeGracefully) {
+    Bone bone;  // rests at x 5 turned a quarter about z
     bone.position[0] = 5;
     bone.rotation[2] = static_cast<float>(quarter);
-    bone.rotationKeys = {key(0, 0, 0, 0), key(10, 1, -2, 0.5f)};
-    bone.animate(5);
-    expectSame(bone.finalMatrix, move(5, 0, 0) * turn(2, quarter) * move(4, 8, -4) * euler(0.5, -1, 0.25));
-
+    bone.positionKeys = {{1, {0, 0, 0}}, {11, {10, 20, -10}}};
+    bone.rotationKeys = {{0, {0, 0, 0}}, {10, {1, -2, 0.5f}}};
+    for (float frame : {0.0f, 1.0f, 6.0f, 10.0f, 11.0f, 16.0f}) {
+        bone.animate(frame);
+        double s = std::max(frame - 1.0, 0.0) / 10, r = frame / 10.0;  // how far along each kind of key
+        expectSame(bone.finalMatrix, move(5, 0, 0) * turn(2, quarter) * move(10 * s, 20 * s, -10 * s) *
+                                         turn(2, 0.5 * r) * turn(1, -2 * r) * turn(0, r));
+    }
     Bone bare;  // no keys: the rest pose
     bare.rotation[0] = 0.3f;
     bare.animate(12);
     expectSame(bare.finalMatrix, turn(0, 0.3));
-    // Two keys at one time: past them the later one holds, never a division by zero.
-    Bone coincident;
-    coincident.positionKeys = {key(5, 1, 0, 0), key(5, 3, 0, 0)};
+    Bone coincident;  // two keys at one time: past them the later one holds, never a division by zero
+    coincident.positionKeys = {{5, {1, 0, 0}}, {5, {3, 0, 0}}};
     coincident.animate(6);
     expectSame(coincident.finalMatrix, move(3, 0, 0));
     coincident.animate(5);
     expectSame(coincident.finalMatrix, move(1, 0, 0));
 }
 
-TEST(ModelPose, TwoBoneChainRestAndKeyedPoses) {
+TEST(ModelPose, TwoBoneChainRestBoundVerticesAndKeyedPoses) {
     Model model;
     ASSERT_TRUE(ModelFiles::load(model, chain(false)));
-    const Bone& root = model.bone(0);
-    const Bone& arm = model.bone(1);
-    const Mesh& mesh = model.mesh(0);
+    const Bone &root = model.bone(0), &arm = model.bone(1);
+    const Vec3 &onArm = model.mesh(0).vertices[0].position, &onRoot = model.mesh(0).vertices[1].position;
     ASSERT_EQ(arm.parent, &root);
     // Bound to rest space: one unit along the arm, and the root's origin.
-    expectNear(mesh.vertices[0].position, 1, 0, 0);
-    expectNear(mesh.vertices[1].position, 0, 0, 0);
-
-    // Frame 2 is halfway through both motions: the arm's vertex ends at
-    // (0, 2, 0) + (-sqrt 1/2, sqrt 1/2, 0).
+    expectNear(onArm, 1, 0, 0);
+    expectNear(onRoot, 0, 0, 0);
+    // Frame 2 is halfway through both motions: the arm's vertex ends at (0, 2, 0) + (-sqrt 1/2, sqrt 1/2, 0).
     expectSame(root.finalMatrix, rootRest * move(0, 1, 0));
     expectSame(arm.finalMatrix, rootRest * move(0, 1, 0) * armRest * turn(2, quarter / 2));
-    expectNear(arm.finalMatrix.transform(mesh.vertices[0].position), -std::sqrt(0.5), 2 + std::sqrt(0.5), 0);
-    // Frame 5 lies past the last keys.
-    model.advanceFrame(3);
+    expectNear(arm.finalMatrix.transform(onArm), -std::sqrt(0.5), 2 + std::sqrt(0.5), 0);
+    model.advanceFrame(3);  // frame 5 lies past the last keys
     expectSame(arm.finalMatrix, rootRest * move(0, 4, 0) * armRest * turn(2, 2 * quarter));
-    // Back at rest, the bound vertices land on their file positions.
-    model.setupBones();
-    expectNear(arm.finalMatrix.transform(mesh.vertices[0].position), 1, 3, 0);
-    expectNear(root.finalMatrix.transform(mesh.vertices[1].position), 1, 0, 0);
-
+    model.setupBones();  // back at rest, the bound vertices land on their file positions
+    expectNear(arm.finalMatrix.transform(onArm), 1, 3, 0);
+    expectNear(root.finalMatrix.transform(onRoot), 1, 0, 0);
     // The frame is kept when it lands on the last one, and wraps to 1 past it.
     model.advanceFrame(5);
     EXPECT_FLOAT_EQ(model.getCurrentFrame(), 10.0f);
