@@ -62,7 +62,7 @@ def medians(path):
             continue
         k = scale[b.get("time_unit", "ns")]
         name = b["run_name"].replace("/real_time", "")
-        out[name] = (b["real_time"] * k, b["cpu_time"] * k)
+        out[name] = (b["real_time"] * k, b["cpu_time"] * k, b.get("processCpuMs", math.nan) * 1e6)
     return out
 
 
@@ -108,13 +108,13 @@ def main(results):
     rider = medians(os.path.join(results, "rider.json"))
     say("")
     say("Rider::update, median CPU time per step:")
-    updates = [cpu for name, (_, cpu) in rider.items() if name.startswith("BM_RiderUpdate")]
+    updates = [cpu for name, (_, cpu, _) in rider.items() if name.startswith("BM_RiderUpdate")]
     worst_update = max(updates) if updates else math.nan
-    for name, (_, cpu) in sorted(rider.items()):
+    for name, (_, cpu, _) in sorted(rider.items()):
         say(f"  {name:<32}{cpu:>10.0f} ns")
 
     assets = medians(os.path.join(results, "assets.json"))
-    probe = max((cpu for name, (_, cpu) in assets.items() if name.startswith("BM_KickerProbeOnly")),
+    probe = max((cpu for name, (_, cpu, _) in assets.items() if name.startswith("BM_KickerProbeOnly")),
                 default=math.nan)
     day_frame_ns = 1e9 / rates["day"] if rates.get("day") else math.nan
     probe_share = probe / day_frame_ns
@@ -122,23 +122,25 @@ def main(results):
     say(f"Kicker probe, six points, worst place on the course: {probe / 1000:.1f} us "
         f"= {100 * probe_share:.2f} % of a day frame ({day_frame_ns / 1e6:.1f} ms)")
     say("Loaders, median CPU time:")
-    for name, (_, cpu) in sorted(assets.items()):
+    for name, (_, cpu, _) in sorted(assets.items()):
         if name.startswith(("BM_ModelLoad", "BM_ImageLoad", "BM_MaterialTexture")):
             say(f"  {name:<48}{cpu / 1e6:>9.2f} ms")
 
     frame = medians(os.path.join(results, "frame.json"))
     if frame:
-        clear = frame.get("BM_Clear", (0.0, 0.0))[0]
+        clear_wall, _, clear_cpu = frame.get("BM_Clear", (0.0, 0.0, 0.0))
         say("")
-        say("Frame parts at the start of a run, each after a clear (median wall time, clear taken off):")
-        parts = sorted(((real - clear, name) for name, (real, _) in frame.items()
+        say("Frame parts at the start of a run, each after a clear, the clear's cost taken off")
+        say("(medians; process CPU counts the rasteriser's threads):")
+        say(f"  {'part':<28}{'wall ms':>9}{'process CPU ms':>16}")
+        parts = sorted(((cpu - clear_cpu, real - clear_wall, name) for name, (real, _, cpu) in frame.items()
                         if name != "BM_Clear" and not name.startswith("BM_Run")), reverse=True)
-        for cost, name in parts:
-            say(f"  {name:<28}{cost / 1e6:>9.2f} ms")
-        say(f"  {'(clear alone)':<28}{clear / 1e6:>9.2f} ms")
+        for cpu, wall, name in parts:
+            say(f"  {name:<28}{wall / 1e6:>9.2f}{cpu / 1e6:>16.2f}")
+        say(f"  {'(clear alone)':<28}{clear_wall / 1e6:>9.2f}{clear_cpu / 1e6:>16.2f}")
         for name in ("BM_RunDay", "BM_RunNight", "BM_RunNightCrash"):
             if name in frame:
-                say(f"  whole frame {name[6:]:<16}{frame[name][0] / 1e6:>9.2f} ms")
+                say(f"  {'whole frame ' + name[6:]:<28}{frame[name][0] / 1e6:>9.2f}{frame[name][2] / 1e6:>16.2f}")
 
     gen_path = os.path.join(results, "assetgen.txt")
     if os.path.exists(gen_path):
