@@ -67,14 +67,15 @@ hud_shows_flight() {
 }
 
 # A flip that no landing survives: the right button stays held from the
-# start of the run and the pointer swings down by AMPLITUDE pixels and back,
-# so each swing out adds flip while the trick window is open (a drag that
-# starts on the ground counts from its first move in the air).
+# start of the run and the pointer swings down by AMPLITUDE pixels and back
+# every PERIOD seconds, so each swing out adds flip while the trick window is
+# open (a drag that starts on the ground counts from its first move in the
+# air). How much flip lands depends on the frame rate, hence several tries.
 trick_input() {
-  local amplitude=$1
+  local amplitude=$1 period=$2
   xdotool mousedown 3
   while true; do
-    xdotool mousemove 640 $((512 + amplitude)) sleep 0.3 mousemove 640 512 sleep 0.3
+    xdotool mousemove 640 $((512 + amplitude)) sleep "$period" mousemove 640 512 sleep "$period"
   done
 }
 
@@ -137,13 +138,13 @@ game_run() {
   xdotool key r key n; sleep 1
   night=$(measure "$file" "$measure_seconds"); shot "run$run-night"
 
-  # A night crash: up to three tries with different flips, each confirmed
+  # A night crash: up to four tries with different flips, each confirmed
   # by "CRASH" once the rider has slid to a stop; the frames are counted
   # during the slide, with the crash spray on screen.
   crashed=no
-  for amplitude in 300 500 200; do
+  for try in 300:0.3 500:0.1 200:0.2 400:0.15; do
     xdotool mousemove 640 512 key r
-    trick_input "$amplitude" &
+    trick_input "${try%:*}" "${try#*:}" &
     input_loop=$!
     local down=no
     wait_for_touch_down && down=yes
