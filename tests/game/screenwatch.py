@@ -5,6 +5,10 @@ times a second, so a test can act the moment the timing bar turns a colour.
     screenwatch.py COLOUR TIMEOUT LEFT TOP RIGHT BOTTOM
         COLOUR as RRGGBB, the area in fractions of the screen; exit 0 once
         at least 50 pixels there show the colour, 1 on timeout
+    screenwatch.py advance COLOUR PIXELS LIMIT TIMEOUT LEFT TOP RIGHT BOTTOM
+        a bar of that colour grows to the right: exit 0 once its right end
+        has moved PIXELS from where it is now; 2 at once when that would take
+        it past LIMIT (a fraction of the screen's width); 1 on timeout
     screenwatch.py still SECONDS TIMEOUT
         exit 0 once the screen (but for the frame-rate corner) has not
         changed for SECONDS: a rider at rest; 1 on timeout
@@ -66,6 +70,30 @@ def count(rgb, colour):
     return int(np.count_nonzero(np.all(np.abs(rgb.astype(int) - colour) <= 2, axis=2)))
 
 
+def right_end(rgb, colour):
+    """The last column with a few pixels of the colour, or -1."""
+    columns = np.nonzero(np.count_nonzero(np.all(np.abs(rgb.astype(int) - colour) <= 2, axis=2), axis=0) >= 3)[0]
+    return int(columns[-1]) if len(columns) else -1
+
+
+def wait_advance(screen, colour, pixels, limit, timeout, fractions):
+    left, top, right, bottom = fractions
+    area = (int(left * screen.width), int(top * screen.height),
+            int((right - left) * screen.width), int((bottom - top) * screen.height))
+    start = right_end(screen.grab(*area), colour)
+    if start < 0:
+        return 1
+    target = start + pixels
+    if target > int(limit * screen.width) - area[0]:
+        return 2
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        if right_end(screen.grab(*area), colour) >= target:
+            return 0
+        time.sleep(0.005)
+    return 1
+
+
 def wait_still(screen, seconds, timeout):
     deadline = time.monotonic() + timeout
     # The frame-rate number sits in the bottom-left corner and changes on its own.
@@ -82,6 +110,10 @@ def wait_still(screen, seconds, timeout):
 
 
 def main(argv):
+    if len(argv) == 9 and argv[0] == "advance":
+        colour = np.array([int(argv[1][i:i + 2], 16) for i in (0, 2, 4)])
+        return wait_advance(Screen(), colour, int(argv[2]), float(argv[3]), float(argv[4]),
+                            [float(v) for v in argv[5:]])
     if len(argv) == 3 and argv[0] == "still":
         return wait_still(Screen(), float(argv[1]), float(argv[2]))
     if len(argv) != 6:

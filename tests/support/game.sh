@@ -24,6 +24,9 @@ fail() {
   [ -s "$game_dir/stdout" ] && { echo "--- game stdout" >&2; tail -20 "$game_dir/stdout" >&2; }
   [ -s "$game_dir/stderr" ] && { echo "--- game stderr" >&2; tail -40 "$game_dir/stderr" >&2; }
   [ -s "$game_dir/server.log" ] && { echo "--- X server ($DISPLAY)" >&2; tail -5 "$game_dir/server.log" >&2; }
+  # The screen as it was, for a look afterwards.
+  [ -n "${QUORVEL_GAME_KEEP:-}" ] && mkdir -p "$QUORVEL_GAME_KEEP" &&
+    import -window root "$QUORVEL_GAME_KEEP/failure.png" 2>/dev/null
   exit 1
 }
 
