@@ -1,6 +1,7 @@
 #include "app/Callbacks.h"
 
 #include "app/Camera.h"
+#include "app/DemoSession.h"
 #include "app/Globals.h"
 #include "app/Input.h"
 #include "app/Window.h"
@@ -39,6 +40,7 @@ void drawRun() {
 }  // namespace
 
 void display() {
+    if (demoSession) demoSession->beforeFrame();
     world->rider().setFrameRate(framesPerSecond);
     Window::clear();
     if (inMenu)
@@ -47,6 +49,7 @@ void display() {
         drawRun();
     glFlush();
     glutSwapBuffers();
+    if (demoSession) demoSession->afterFrame();
 }
 
 void reshape(int width, int height) {
@@ -56,15 +59,17 @@ void reshape(int width, int height) {
 
 void idle() {
     framesPerSecond = window->measureFrameRate();
+    if (demoSession) demoSession->waitForFrame();
     glutPostRedisplay();
 }
 
 void registerCallbacks() {
     glutDisplayFunc(display);
     glutReshapeFunc(reshape);
-    glutMouseFunc(mouse);
-    glutMotionFunc(motion);
-    glutPassiveMotionFunc(passiveMotion);
-    glutKeyboardFunc(keyboard);
+    // A demo session stands between the player and the game.
+    glutMouseFunc(demoSession ? DemoSession::onButton : mouse);
+    glutMotionFunc(demoSession ? DemoSession::onDrag : motion);
+    glutPassiveMotionFunc(demoSession ? DemoSession::onMove : passiveMotion);
+    glutKeyboardFunc(demoSession ? DemoSession::onKey : keyboard);
     glutIdleFunc(idle);
 }

@@ -6,6 +6,7 @@ Camera* camera = nullptr;
 BitmapFont* font = nullptr;
 MenuScreen* menuScreen = nullptr;
 HelpScreen* helpScreen = nullptr;
+DemoSession* demoSession = nullptr;
 
 int framesPerSecond = 130;
 int mouseX = 0;

@@ -4,6 +4,7 @@
 
 class BitmapFont;
 class Camera;
+class DemoSession;
 class HelpScreen;
 class MenuScreen;
 class Window;
@@ -15,6 +16,7 @@ extern Camera* camera;
 extern BitmapFont* font;
 extern MenuScreen* menuScreen;
 extern HelpScreen* helpScreen;
+extern DemoSession* demoSession;  // only when a demo is recorded or played
 
 extern int framesPerSecond;  // handed to the rider each frame and shown in the corner
 extern int mouseX;           // last pointer position in window pixels, y down

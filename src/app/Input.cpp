@@ -58,15 +58,9 @@ void leaveRun() {
     }
 }
 
-// Every way out ends here: a display left in 1280x1024 would outlive the game.
-[[noreturn]] void quit() {
-    window->leaveGameMode();
-    std::exit(0);
-}
-
 void menuKey(unsigned char key) {
     switch (key) {
-    case 'q': quit();
+    case 'q': quitGame();
     case 'h':
         helpShown = true;
         hoverHelp(mouseX, mouseY);
@@ -101,7 +95,7 @@ void runKey(unsigned char key) {
 
 void menuClick(int x, int y) {
     switch (menuScreen->buttonAt(fractionX(x), fractionY(y))) {
-    case 3: quit();
+    case 3: quitGame();
     case 2: helpShown = true; break;
     case 1: enterRun(); break;
     default: break;
@@ -118,6 +112,12 @@ void helpClick(int x, int y) {
 float outsideDeadZone(float rate) { return rate > -2.0f && rate < 2.0f ? 0.0f : rate; }
 
 }  // namespace
+
+// Every way out ends here: a display left in 1280x1024 would outlive the game.
+void quitGame() {
+    window->leaveGameMode();
+    std::exit(0);
+}
 
 void keyboard(unsigned char key, int /*x*/, int /*y*/) {
     if (!inMenu)

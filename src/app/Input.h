@@ -8,3 +8,6 @@ void mouse(int button, int state, int x, int y);
 void motion(int x, int y);
 // The pointer moved with no button held: hover cursors, steering, balance.
 void passiveMotion(int x, int y);
+
+// Leaves game mode and ends the process with exit code 0.
+[[noreturn]] void quitGame();

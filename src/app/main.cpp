@@ -1,7 +1,9 @@
-// Quorvel: start-up. Builds every long-lived object in order, then hands
-// control to GLUT's main loop, which never returns.
+// Quorvel: start-up. Reads the command line, builds every long-lived object
+// in order, then hands control to GLUT's main loop, which never returns.
 #include "app/Callbacks.h"
 #include "app/Camera.h"
+#include "app/CommandLine.h"
+#include "app/DemoSession.h"
 #include "app/Globals.h"
 #include "app/Window.h"
 #include "scene/World.h"
@@ -11,12 +13,57 @@
 
 #include <GL/freeglut.h>
 
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+const int badCommandLineStatus = 2;
+
+int badCommandLine(const std::string& message) {
+    std::fprintf(stderr, "quorvel: %s (see quorvel --help)\n", message.c_str());
+    return badCommandLineStatus;
+}
+
+int printHelpOrVersion(const CommandLine& line) {
+    if (line.help)
+        std::fputs(CommandLine::usage(), stdout);
+    else
+        std::printf("quorvel %s\n", QUORVEL_VERSION);
+    return 0;
+}
+
+// Demo files are opened before any window, so a bad one ends the game at once.
+bool startDemoSession(const CommandLine& line, std::string& error) {
+    if (line.playback == CommandLine::Playback::None && line.recordFile.empty()) return true;
+    demoSession = new DemoSession();
+    std::atexit([] { demoSession->finish(); });
+    const bool timed = line.playback == CommandLine::Playback::TimeDemo;
+    return (line.playback == CommandLine::Playback::None || demoSession->play(line.demoFile, timed, error)) &&
+           (line.recordFile.empty() || demoSession->record(line.recordFile, error));
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+    const CommandLine line = CommandLine::parse(argc, argv);
+    if (!line.error.empty()) return badCommandLine(line.error);
+    if (line.help || line.version) return printHelpOrVersion(line);
+    std::string demoError;
+    if (!startDemoSession(line, demoError)) {
+        std::fprintf(stderr, "quorvel: %s\n", demoError.c_str());
+        return badCommandLineStatus;
+    }
+    std::vector<char*> glutArgv;
+    for (const std::string& arg : line.glutArgs) glutArgv.push_back(const_cast<char*>(arg.c_str()));
+    int glutArgc = static_cast<int>(glutArgv.size());
+    glutArgv.push_back(nullptr);
+
     framesPerSecond = 130;
     mouseX = mouseY = 0;
     dragStarted = 0;
 
-    window = new Window(argc, argv, "Quorvel", 1024, 768, 32, 60);
+    window = new Window(glutArgc, glutArgv.data(), "Quorvel", 1024, 768, 32, 60);
     Window::initGL();
     // GLUT reports the real size only at the first reshape, inside the loop.
     mouseX = window->width() / 2;

@@ -1,0 +1,98 @@
+#include "app/CommandLine.h"
+
+#include <cstring>
+
+namespace {
+
+// freeglut's own options; the first two take a value.
+const char* const glutOptionsWithValue[] = {"-display", "-geometry"};
+const char* const glutFlags[] = {"-direct", "-indirect", "-iconic", "-gldebug", "-sync"};
+
+template <size_t N>
+bool isOneOf(const std::string& arg, const char* const (&names)[N]) {
+    for (const char* name : names)
+        if (arg == name) return true;
+    return false;
+}
+
+class Parser {
+public:
+    Parser(int argc, const char* const* argv) : args(argv, argv + argc) {}
+    CommandLine parse();
+
+private:
+    void parseOne(const std::string& arg);
+    std::string valueOf(const std::string& option);
+    void setPlayback(CommandLine::Playback playback, const std::string& option);
+    void fail(const std::string& message) {
+        if (line.error.empty()) line.error = message;
+    }
+
+    std::vector<std::string> args;
+    size_t next = 1;
+    CommandLine line;
+};
+
+CommandLine Parser::parse() {
+    line.glutArgs.push_back(args.empty() ? "quorvel" : args[0]);
+    while (next < args.size() && line.error.empty()) parseOne(args[next++]);
+    return line;
+}
+
+void Parser::parseOne(const std::string& arg) {
+    if (arg == "--help" || arg == "-h") {
+        line.help = true;
+    } else if (arg == "--version") {
+        line.version = true;
+    } else if (arg == "--play") {
+        setPlayback(CommandLine::Playback::Play, arg);
+    } else if (arg == "--timedemo") {
+        setPlayback(CommandLine::Playback::TimeDemo, arg);
+    } else if (arg == "--record") {
+        if (!line.recordFile.empty()) fail("--record is given twice");
+        line.recordFile = valueOf(arg);
+    } else if (isOneOf(arg, glutOptionsWithValue)) {
+        line.glutArgs.push_back(arg);
+        line.glutArgs.push_back(valueOf(arg));
+    } else if (isOneOf(arg, glutFlags)) {
+        line.glutArgs.push_back(arg);
+    } else if (!arg.empty() && arg[0] == '-') {
+        fail("unknown option '" + arg + "'");
+    } else {
+        fail("unexpected argument '" + arg + "'");
+    }
+}
+
+std::string Parser::valueOf(const std::string& option) {
+    if (next >= args.size() || args[next].empty()) {
+        fail(option + " needs a value");
+        return "";
+    }
+    return args[next++];
+}
+
+void Parser::setPlayback(CommandLine::Playback playback, const std::string& option) {
+    if (line.playback != CommandLine::Playback::None) fail("--play and --timedemo take one demo, once");
+    line.playback = playback;
+    line.demoFile = valueOf(option);
+}
+
+}  // namespace
+
+CommandLine CommandLine::parse(int argc, const char* const* argv) { return Parser(argc, argv).parse(); }
+
+const char* CommandLine::usage() {
+    return "Usage: quorvel [OPTION]...\n"
+           "A snowboard game: ride the floodlit slope, jump the kicker, spin, flip and land.\n"
+           "\n"
+           "  --record FILE     play, and write the session to FILE as a demo\n"
+           "  --play FILE       show the demo in FILE again; Escape ends it\n"
+           "  --timedemo FILE   play the demo in FILE as fast as it draws, print\n"
+           "                    frames, seconds and frames per second, and quit\n"
+           "  --help            show this help and quit\n"
+           "  --version         show the version and quit\n"
+           "\n"
+           "X options such as -display NAME and -geometry WxH+X+Y go to the X server.\n"
+           "Exit status: 0 when the player quits, 1 when a model names a texture that\n"
+           "can't be read, 2 for a bad command line or a demo file that can't be played.\n";
+}

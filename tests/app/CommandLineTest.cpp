@@ -1,0 +1,61 @@
+#include "app/CommandLine.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+CommandLine parse(std::vector<const char*> args) {
+    args.insert(args.begin(), "quorvel");
+    return CommandLine::parse(static_cast<int>(args.size()), args.data());
+}
+
+using Playback = CommandLine::Playback;
+
+}  // namespace
+
+TEST(CommandLine, OptionsAreReadAndGlutsOwnKeptInOrder) {
+    CommandLine line = parse({"-display", ":3", "--record", "out.demo", "-sync", "--timedemo", "run.demo",
+                              "-geometry", "640x480+0+0"});
+    EXPECT_EQ(line.error, "");
+    EXPECT_EQ(line.playback, Playback::TimeDemo);
+    EXPECT_EQ(line.demoFile, "run.demo");
+    EXPECT_EQ(line.recordFile, "out.demo");
+    EXPECT_EQ(line.glutArgs,
+              (std::vector<std::string>{"quorvel", "-display", ":3", "-sync", "-geometry", "640x480+0+0"}));
+
+    CommandLine none = parse({});
+    EXPECT_EQ(none.error, "");
+    EXPECT_EQ(none.playback, Playback::None);
+    EXPECT_TRUE(none.recordFile.empty());
+    EXPECT_FALSE(none.help || none.version);
+    EXPECT_EQ(none.glutArgs, std::vector<std::string>{"quorvel"});
+
+    EXPECT_EQ(parse({"--play", "a.demo"}).playback, Playback::Play);
+    EXPECT_TRUE(parse({"--help"}).help);
+    EXPECT_TRUE(parse({"--version"}).version);
+}
+
+TEST(CommandLine, MistakesGiveOneLineNamingThem) {
+    struct Case {
+        std::vector<const char*> args;
+        const char* error;
+    };
+    const Case cases[] = {
+        {{"--fly"}, "unknown option '--fly'"},
+        {{"-x"}, "unknown option '-x'"},
+        {{"run.demo"}, "unexpected argument 'run.demo'"},
+        {{"--play"}, "--play needs a value"},
+        {{"--record", ""}, "--record needs a value"},
+        {{"-display"}, "-display needs a value"},
+        {{"--play", "a", "--timedemo", "b"}, "--play and --timedemo take one demo, once"},
+        {{"--play", "a", "--play", "b"}, "--play and --timedemo take one demo, once"},
+        {{"--record", "a", "--record", "b"}, "--record is given twice"},
+        {{"--fly", "--walk"}, "unknown option '--fly'"},
+    };
+    for (const Case& c : cases) {
+        CommandLine line = parse(c.args);
+        EXPECT_EQ(line.error, c.error);
+    }
+}
