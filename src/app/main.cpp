@@ -3,6 +3,7 @@
 #include "app/Callbacks.h"
 #include "app/Camera.h"
 #include "app/CommandLine.h"
+#include "app/DataFolder.h"
 #include "app/DemoSession.h"
 #include "app/Globals.h"
 #include "app/Window.h"
@@ -54,6 +55,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "quorvel: %s\n", demoError.c_str());
         return badCommandLineStatus;
     }
+    DataFolder::enter();
     std::vector<char*> glutArgv;
     for (const std::string& arg : line.glutArgs) glutArgv.push_back(const_cast<char*>(arg.c_str()));
     int glutArgc = static_cast<int>(glutArgv.size());
