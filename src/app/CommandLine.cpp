@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include <cctype>
+#include <cstdio>
 #include <cstring>
 
 namespace {
@@ -24,6 +26,7 @@ private:
     void parseOne(const std::string& arg);
     std::string valueOf(const std::string& option);
     void setPlayback(CommandLine::Playback playback, const std::string& option);
+    void setWindow();
     void fail(const std::string& message) {
         if (line.error.empty()) line.error = message;
     }
@@ -51,6 +54,8 @@ void Parser::parseOne(const std::string& arg) {
     } else if (arg == "--record") {
         if (!line.recordFile.empty()) fail("--record is given twice");
         line.recordFile = valueOf(arg);
+    } else if (arg == "--window") {
+        setWindow();
     } else if (isOneOf(arg, glutOptionsWithValue)) {
         line.glutArgs.push_back(arg);
         line.glutArgs.push_back(valueOf(arg));
@@ -77,6 +82,25 @@ void Parser::setPlayback(CommandLine::Playback playback, const std::string& opti
     line.demoFile = valueOf(option);
 }
 
+// The size is optional: the next argument is taken for it unless it is an option.
+void Parser::setWindow() {
+    if (line.windowed) fail("--window is given twice");
+    line.windowed = true;
+    if (next >= args.size() || args[next].empty() || args[next][0] == '-') return;
+    const std::string& size = args[next++];
+    int width = 0, height = 0, length = 0;
+    const bool read = std::sscanf(size.c_str(), "%5dx%5d%n", &width, &height, &length) == 2 &&
+                      static_cast<size_t>(length) == size.size() && std::isdigit(static_cast<unsigned char>(size[0]));
+    if (!read) return fail("--window takes a size such as 800x600, not '" + size + "'");
+    if (width < CommandLine::minWindowSide || height < CommandLine::minWindowSide ||
+        width > CommandLine::maxWindowSide || height > CommandLine::maxWindowSide) {
+        return fail("--window " + size + ": each side must be " + std::to_string(CommandLine::minWindowSide) +
+                    " to " + std::to_string(CommandLine::maxWindowSide) + " pixels");
+    }
+    line.windowWidth = width;
+    line.windowHeight = height;
+}
+
 }  // namespace
 
 CommandLine CommandLine::parse(int argc, const char* const* argv) { return Parser(argc, argv).parse(); }
@@ -89,6 +113,8 @@ const char* CommandLine::usage() {
            "  --play FILE       show the demo in FILE again; Escape ends it\n"
            "  --timedemo FILE   play the demo in FILE as fast as it draws, print\n"
            "                    frames, seconds and frames per second, and quit\n"
+           "  --window [WxH]    play in a window of 1280x1024 (or the largest that fits\n"
+           "                    the screen), or of the size given, not full screen\n"
            "  --help            show this help and quit\n"
            "  --version         show the version and quit\n"
            "\n"

@@ -13,10 +13,18 @@ struct CommandLine {
     Playback playback = Playback::None;
     std::string demoFile;    // --play or --timedemo
     std::string recordFile;  // --record
+    // --window: a window instead of full screen; a size of 0 x 0 asks for the
+    // game's own size, or the largest that fits the screen.
+    bool windowed = false;
+    int windowWidth = 0;
+    int windowHeight = 0;
     // The program name and GLUT's options, in their order, for glutInit.
     std::vector<std::string> glutArgs;
     // One line saying what is wrong; empty when the command line is good.
     std::string error;
+
+    static constexpr int minWindowSide = 32;
+    static constexpr int maxWindowSide = 16384;
 
     static CommandLine parse(int argc, const char* const* argv);
     static const char* usage();

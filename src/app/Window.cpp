@@ -6,8 +6,12 @@
 #include <GL/glu.h>
 #include <dlfcn.h>
 
+#include <algorithm>
+
 namespace {
 const char* const gameModeString = "1280x1024:32@60";
+const int gameModeWidth = 1280;
+const int gameModeHeight = 1024;
 
 // Xlib's handler types, spelled without Xlib's headers: the game links no X
 // library itself and finds the handler call in the libX11 freeglut loaded.
@@ -46,11 +50,17 @@ bool enterGameModeTolerantly() {
 }  // namespace
 
 Window::Window(int& argc, char** argv, const char* title, int width, int height, int /*bitsPerPixel*/,
-               int /*refreshRate*/)
+               int /*refreshRate*/, Windowed windowed)
     : title(title), drawableWidth(width), drawableHeight(height), gameMode(true) {
     // Test programs may have brought GLUT up already.
     if (!glutGet(GLUT_INIT_STATE)) glutInit(&argc, argv);
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
+    if (windowed.wanted) {
+        gameMode = false;
+        openWindow(windowed);
+        glutSetCursor(GLUT_CURSOR_RIGHT_ARROW);
+        return;
+    }
     glutGameModeString(gameModeString);
     // Mode switching needs a server extension that many displays lack; asking
     // first keeps freeglut from failing (or tripping an X error) on them.
@@ -67,6 +77,17 @@ void Window::openFallbackWindow() {
     glutInitWindowSize(glutGet(GLUT_SCREEN_WIDTH), glutGet(GLUT_SCREEN_HEIGHT));
     glutCreateWindow(title);
     glutFullScreen();
+}
+
+void Window::openWindow(Windowed windowed) {
+    if (windowed.width <= 0 || windowed.height <= 0) {
+        const double fit = std::min({1.0, glutGet(GLUT_SCREEN_WIDTH) / static_cast<double>(gameModeWidth),
+                                     glutGet(GLUT_SCREEN_HEIGHT) / static_cast<double>(gameModeHeight)});
+        windowed.width = std::max(1, static_cast<int>(gameModeWidth * fit));
+        windowed.height = std::max(1, static_cast<int>(gameModeHeight * fit));
+    }
+    glutInitWindowSize(windowed.width, windowed.height);
+    glutCreateWindow(title);
 }
 
 void Window::leaveGameMode() {

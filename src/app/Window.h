@@ -3,13 +3,22 @@
 
 #include "app/FrameRateCounter.h"
 
+// A window the player asked for instead of full screen; a size of 0 x 0
+// means 1280x1024, or the largest of that shape that fits the screen.
+struct Windowed {
+    bool wanted = false;
+    int width = 0;
+    int height = 0;
+};
+
 class Window {
 public:
     // Opens GLUT game mode "1280x1024:32@60"; where the display can't switch
-    // modes, a full-screen window titled `title` instead. bitsPerPixel and
-    // refreshRate are accepted and not used: the mode string is fixed.
+    // modes, a full-screen window titled `title` instead, and a plain window
+    // when `windowed` asks for one. bitsPerPixel and refreshRate are accepted
+    // and not used: the mode string is fixed.
     Window(int& argc, char** argv, const char* title, int width, int height, int bitsPerPixel,
-           int refreshRate);
+           int refreshRate, Windowed windowed = {});
     virtual ~Window();
 
     // The start-up GL state, set once; needs only a current context.
@@ -32,6 +41,7 @@ public:
 
 private:
     void openFallbackWindow();
+    void openWindow(Windowed windowed);
 
     const char* title;
     int drawableWidth;

@@ -65,7 +65,8 @@ int main(int argc, char** argv) {
     mouseX = mouseY = 0;
     dragStarted = 0;
 
-    window = new Window(glutArgc, glutArgv.data(), "Quorvel", 1024, 768, 32, 60);
+    window = new Window(glutArgc, glutArgv.data(), "Quorvel", 1024, 768, 32, 60,
+                        {line.windowed, line.windowWidth, line.windowHeight});
     Window::initGL();
     // GLUT reports the real size only at the first reshape, inside the loop.
     mouseX = window->width() / 2;

@@ -33,6 +33,16 @@ TEST(CommandLine, OptionsAreReadAndGlutsOwnKeptInOrder) {
     EXPECT_EQ(none.glutArgs, std::vector<std::string>{"quorvel"});
 
     EXPECT_EQ(parse({"--play", "a.demo"}).playback, Playback::Play);
+    CommandLine sized = parse({"--window", "800x600", "--play", "a.demo"});
+    EXPECT_TRUE(sized.windowed);
+    EXPECT_EQ(sized.windowWidth * 10000 + sized.windowHeight, 8000600);
+    // Without a size the next option stays an option.
+    CommandLine unsized = parse({"--window", "--record", "b.demo"});
+    EXPECT_EQ(unsized.error, "");
+    EXPECT_TRUE(unsized.windowed);
+    EXPECT_EQ(unsized.windowWidth, 0);
+    EXPECT_EQ(unsized.recordFile, "b.demo");
+    EXPECT_EQ(parse({"--window", "32x16384"}).error, "");
     EXPECT_TRUE(parse({"--help"}).help);
     EXPECT_TRUE(parse({"--version"}).version);
 }
@@ -53,6 +63,13 @@ TEST(CommandLine, MistakesGiveOneLineNamingThem) {
         {{"--play", "a", "--play", "b"}, "--play and --timedemo take one demo, once"},
         {{"--record", "a", "--record", "b"}, "--record is given twice"},
         {{"--fly", "--walk"}, "unknown option '--fly'"},
+        {{"--window", "0x0"}, "--window 0x0: each side must be 32 to 16384 pixels"},
+        {{"--window", "99999x5"}, "--window 99999x5: each side must be 32 to 16384 pixels"},
+        {{"--window", "31x600"}, "--window 31x600: each side must be 32 to 16384 pixels"},
+        {{"--window", "abc"}, "--window takes a size such as 800x600, not 'abc'"},
+        {{"--window", "800x600+0"}, "--window takes a size such as 800x600, not '800x600+0'"},
+        {{"--window", "+800x600"}, "--window takes a size such as 800x600, not '+800x600'"},
+        {{"--window", "--window"}, "--window is given twice"},
     };
     for (const Case& c : cases) {
         CommandLine line = parse(c.args);
