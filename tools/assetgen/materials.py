@@ -8,26 +8,22 @@ from .milkshape import Material
 TEXTURE_DIR = "textures"
 
 
-def _snow(size=256, seed=11, tint=(236, 242, 250), shade=(196, 210, 232)):
-    grain = paint.fbm(size, size, seed, base_cells=4, octaves=5)
-    picture = paint.blend(paint.fill(size, size, tint), paint.fill(size, size, shade), grain * 0.9)
-    sparkle = np.random.RandomState(seed + 1).rand(size, size) > 0.996
-    picture[sparkle] = 1.0
-    return picture
+def _snow(size=256, seed=11, tint=(236, 242, 250), shade=(196, 210, 232), amount=0.55):
+    """Clean snow: soft drifts, none smaller than a sixteenth of the picture.
+    The game minifies these textures without mipmaps, so anything finer (a
+    ridge, a single bright texel) would band or shimmer at a distance."""
+    grain = paint.fbm(size, size, seed, base_cells=4, octaves=3)
+    return paint.blend(paint.fill(size, size, tint), paint.fill(size, size, shade), grain * amount)
 
 
 def snow():
-    return _snow()
+    """The valley's: wider drifts, more of them in shade, for the far slopes' shape."""
+    return _snow(amount=0.9)
 
 
 def piste():
-    """Groomed snow: corduroy ridges along the direction of travel."""
-    size = 256
-    picture = _snow(size, 23, (238, 243, 250), (205, 216, 236))
-    ys = np.arange(size, dtype=np.float32)
-    ridges = 0.5 + 0.5 * np.sin(ys * 2 * np.pi / 8.0)
-    wobble = paint.noise(size, size, 8, 29) * 0.25
-    return paint.blend(picture, paint.fill(size, size, (182, 197, 226)), (ridges[:, None] * 0.35 + wobble) * 0.6)
+    """Groomed snow: the valley's tones, so the piste's edge shows no seam."""
+    return _snow(256, 23)
 
 
 def kicker():

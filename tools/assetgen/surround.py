@@ -14,6 +14,7 @@ from .terrain import LAMP_FEET
 TREE_COUNT = 80
 TREE_SEED = 2024
 HUT = (-24.0, -16.0, -4.0, 4.0)  # x from, x to, z from, z to
+VALLEY_TEXTURE = 32.0      # units of ground per repeat of the snow texture
 
 
 def _tree_spot_free(terrain, x, z, placed):
@@ -70,7 +71,7 @@ def _hut(walls, roof, terrain):
 
 
 def surround_model(terrain, heights):
-    mesher = GridMesher(terrain.xs, terrain.zs, heights)
+    mesher = GridMesher(terrain.xs, terrain.zs, heights, texture_size=VALLEY_TEXTURE)
     # Nearest rows to the camera's usual side (+z) first: hills then hide the
     # ground behind them from the depth test instead of being drawn over it.
     cells = sorted(course_cells(terrain, False), key=lambda cell: -terrain.zs[cell[1]])
