@@ -3,6 +3,7 @@ guide arrows on its run-in ("models\\arrows.txt")."""
 import math
 
 from .grid import GridMesher
+from .kicker import kicker_surface
 from .materials import material
 from .mesh import Mesh
 from .milkshape import Model
@@ -11,6 +12,9 @@ from .profile import KICKER_START
 
 ARROW_XS = (5.0, 11.0, 17.0, 23.0)
 ARROW_LIFT = 0.1
+COURSE_TEXTURE = 16.0      # units of ground per repeat of the piste's texture
+# The dye's own glow: the lip still reads where the floodlights fall off.
+LIP_GLOW = (0.22, 0.08, 0.02, 1.0)
 
 
 def course_cells(terrain, inside):
@@ -26,7 +30,7 @@ def course_cells(terrain, inside):
 
 
 def kicker_model(terrain, heights):
-    mesher = GridMesher(terrain.xs, terrain.zs, heights)
+    mesher = GridMesher(terrain.xs, terrain.zs, heights, texture_size=COURSE_TEXTURE)
     start, end = terrain.profile.kicker_span()
     kicker, piste = [], []
     for i, j in course_cells(terrain, True):
@@ -34,8 +38,12 @@ def kicker_model(terrain, heights):
         cz = (terrain.zs[j] + terrain.zs[j + 1]) / 2
         on_kicker = start <= cx <= end and abs(cz) < KICKER_FOOT
         (kicker if on_kicker else piste).append((i, j))
-    meshes = [mesher.build("Kicker", "kicker", kicker), mesher.build("Piste", "piste", piste)]
-    materials = [material("kicker", "kicker.tga"), material("piste", "piste.tga")]
+    profile = terrain.profile
+    tallest = max(profile.height(x, True) - profile.height(x, False) for x in terrain.xs if start <= x <= end)
+    ramp, outline = kicker_surface(mesher, kicker, lambda x: (profile.height(x, True) - profile.height(x, False)) / tallest)
+    meshes = ramp + [mesher.build("Piste", "piste", piste, inserts=outline)]
+    materials = [material("kicker", "kicker.tga"), material("kickerwall", "kickerwall.tga"),
+                 material("lip", "lip.tga", emissive=LIP_GLOW), material("piste", "piste.tga")]
     return Model(meshes=meshes, materials=materials)
 
 

@@ -27,10 +27,27 @@ def piste():
 
 
 def kicker():
-    size = 128
-    picture = _snow(size, 31, (228, 236, 248), (178, 196, 228))
-    marks = paint.noise(size, size, 16, 37)
-    return paint.blend(picture, paint.fill(size, size, (160, 180, 218)), np.clip(marks - 0.55, 0, 1) * 1.5)
+    """The ramp's top: shaped, packed snow, cooler than the piste."""
+    return _snow(128, 31, (222, 231, 247), (186, 203, 233), 0.6)
+
+
+def kickerwall():
+    """The ramp's side walls. Each row is a shade, from the piste's tone in
+    the top row (flat) to a deep blue (steepest), under faint drifts that
+    repeat along the ramp."""
+    width, rows = 128, 64
+    drifts = paint.noise(rows, width, 8, 33)[:1].repeat(rows, axis=0)
+    shade = (np.arange(rows, dtype=np.float32) / (rows - 1))[:, None]
+    flat = paint.blend(paint.fill(rows, width, (238, 243, 250)), paint.fill(rows, width, (214, 224, 240)), drifts * 0.5)
+    steep = paint.blend(paint.fill(rows, width, (132, 156, 204)), paint.fill(rows, width, (112, 138, 192)), drifts)
+    return paint.blend(flat, steep, shade ** 0.6)
+
+
+def lip():
+    """Dye sprayed across the lip: the arrows' orange, a little uneven."""
+    size = 64
+    spray = paint.fbm(size, size, 35, base_cells=4, octaves=2)
+    return paint.blend(paint.fill(size, size, (255, 104, 16)), paint.fill(size, size, (226, 66, 10)), spray)
 
 
 def arrow():
@@ -114,13 +131,14 @@ def roof():
 # file name -> (painter, run-length encoded)
 TEXTURES = {
     "snow.tga": (snow, False), "piste.tga": (piste, False), "kicker.tga": (kicker, False),
+    "kickerwall.tga": (kickerwall, False), "lip.tga": (lip, False),
     "arrow.tga": (arrow, True), "board.tga": (board, True), "jacket.tga": (jacket, False),
     "pants.tga": (pants, False), "helmet.tga": (helmet, False), "bark.tga": (bark, False),
     "pine.tga": (pine, False), "wood.tga": (wood, False), "roof.tga": (roof, False),
 }
 
 
-def material(name, texture_file, shininess=0.0):
+def material(name, texture_file, shininess=0.0, emissive=(0.0, 0.0, 0.0, 1.0)):
     if texture_file not in TEXTURES:
         raise KeyError("no painter for " + texture_file)
-    return Material(name=name, texture=TEXTURE_DIR + "\\" + texture_file, shininess=shininess)
+    return Material(name=name, texture=TEXTURE_DIR + "\\" + texture_file, shininess=shininess, emissive=emissive)
