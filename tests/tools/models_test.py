@@ -5,6 +5,9 @@ import unittest
 import numpy as np
 
 import datafiles as df
+from assetgen.course import course_cells
+from assetgen.grid import GridMesher
+from assetgen.terrain import Terrain
 
 BUDGETS = {"kicka.txt": 3000, "arrows.txt": 200, "boada.txt": 2000, "surround.txt": 10000}
 LAMP_FEET = [(5.22, 114.55, -21.2), (26.22, 100.42, 21.8), (65.22, 92.22, -22.2), (114.22, 61.22, 38.2),
@@ -68,13 +71,36 @@ class CourseTest(unittest.TestCase):
         self.assertGreater(self.course[:, :, 1].min(), -10.0)
         self.assertLess(np.abs(self.heights([-0.92, 0.0, 0.92, 3.0]) - 115.0).max(), 1.0)
 
-    def test_one_sharp_lip_across_the_line_z0(self):
+    def crests(self):
         xs = np.arange(-0.93, 200.0, 0.25)  # off the grid lines
-        crests = xs[:-1][np.diff(self.slopes(xs)) > 30.0]
+        return xs[:-1][np.diff(self.slopes(xs)) > 30.0]
+
+    def test_one_sharp_lip_across_the_line_z0(self):
+        crests = self.crests()
         self.assertEqual(len(crests), 1, "one sharp crest")
         nose_minus_centre = np.diff(self.slopes(crests[0] + np.array([-0.5, 0.6])))[0]
         self.assertGreater(nose_minus_centre, 45.0, "take-off at any speed")
         self.assertLess(np.ptp(self.heights([crests[0] - 0.3] * 3, [-1.0, 0.0, 1.0])), 0.01)
+
+    def test_dyed_line_runs_up_to_the_crest_across_the_ramp_and_moves_no_ground(self):
+        line, ramp = corners("kicka.txt", {"KickerLip"}), corners("kicka.txt", {"Kicker", "KickerWalls"})
+        self.assertTrue(0.0 <= line[:, :, 0].max() - self.crests()[0] <= 0.3, "ends at the crest")
+        self.assertLess(np.ptp(line[:, :, 0]), 1.0, "a line, not a patch")
+        self.assertEqual((line[:, :, 2].min(), line[:, :, 2].max()), (ramp[:, :, 2].min(), ramp[:, :, 2].max()))
+        # The ground round the line is the plain grid's, cut only in its planes.
+        terrain = Terrain()
+        mesher = GridMesher(terrain.xs, terrain.zs, terrain.height_grid())
+        plain = np.array([[mesher.point(k) for k in t] for t in mesher.triangles(course_cells(terrain, True))])
+        xs, zs = np.meshgrid(np.arange(35.03, 42.0, 0.1), np.arange(-15.97, 16.0, 0.3))
+        found, expected = self.heights(xs.ravel(), zs.ravel()), df.heights_under(plain, xs.ravel(), zs.ravel())
+        self.assertLess(np.abs(found - expected).max(), 1e-4)
+
+    def test_ramp_and_piste_share_every_point_along_the_ramps_feet(self):
+        # A point on one side of a shared edge only leaves a crack for the sky to show through.
+        ramp = corners("kicka.txt", {"Kicker", "KickerWalls", "KickerLip"}).reshape(-1, 3).round(4)
+        piste = {tuple(p) for p in corners("kicka.txt", {"Piste"}).reshape(-1, 3).round(4)}
+        feet = {tuple(p) for p in ramp if abs(p[2]) == np.abs(ramp[:, 2]).max()}
+        self.assertEqual(feet - piste, set())
 
     def test_flat_finish_area_below_the_banners(self):
         xs, zs = np.meshgrid(np.arange(220.0, 265.1, 5.0), np.arange(-65.0, 65.1, 5.0))

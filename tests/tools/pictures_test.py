@@ -1,5 +1,6 @@
 # The generated pictures: BMPs the game's reader takes at sizes it can mipmap,
-# buttons where the game looks for them, a complete font.
+# buttons where the game looks for them, a complete font, a sky and ground
+# that stand being magnified or minified.
 import math
 import unittest
 
@@ -19,6 +20,19 @@ def bmp(name):
 
 def border(block):
     return np.concatenate([block[0], block[-1], block[:, 0], block[:, -1]])
+
+
+# Sky walls round the box, each meeting the next with its right edge; the
+# game draws each picture from 0.01 to 0.99 of its width and height.
+SKY_WALLS = ["left", "front", "right", "back"]
+
+
+def at(pixels, s, axis=1):
+    """The picture's rows (axis 1) or columns (axis 0) at texture coordinate
+    s, blended from the two nearest texels as GL_LINEAR does."""
+    x = s * pixels.shape[axis] - 0.5
+    i = int(x)
+    return np.take(pixels, i, axis) * (i + 1 - x) + np.take(pixels, i + 1, axis) * (x - i)
 
 
 class PictureTest(unittest.TestCase):
@@ -58,3 +72,38 @@ class PictureTest(unittest.TestCase):
             ink_beyond_the_advance = (block[:, int(cell * 0.7):] if printable else block).max()
             self.assertEqual(ink_beyond_the_advance, 0, glyph)
         self.assertTrue((pixels[alpha > 0][:, :3] == 255).all(), "white glyphs")
+
+
+class MagnifiedTest(unittest.TestCase):
+    def test_sky_walls_meet_each_other_and_the_ceiling_without_a_seam(self):
+        walls = [bmp(name)[1].astype(float) for name in SKY_WALLS]
+        for k, name in enumerate(SKY_WALLS):
+            gap = np.abs(at(walls[k], 0.99) - at(walls[(k + 1) % 4], 0.01)).max(axis=1)
+            self.assertLess(gap.mean(), 1.5, name)
+        tops = np.concatenate([at(w[::-1], 0.99, axis=0) for w in walls])
+        ceiling = bmp("top")[1].astype(float)
+        rim = np.concatenate([at(ceiling, s, axis) for s in (0.01, 0.99) for axis in (0, 1)])
+        self.assertLess(np.abs(rim - tops.mean(axis=0)).max(), 3.0, "the ceiling's rim is the walls' top colour")
+        self.assertLess(np.ptp(tops, axis=0).max(), 3.0)
+
+    def test_sky_walls_have_smooth_skylines_and_no_texel_sized_detail(self):
+        # Magnified several times on screen, texel-sized detail shows as
+        # blocks and a hard skyline as steps.
+        for name in SKY_WALLS:
+            light = bmp(name)[1].astype(float).mean(axis=2)
+            bend = np.maximum(np.abs(np.diff(light, 2, axis=1))[1:-1], np.abs(np.diff(light, 2, axis=0))[:, 1:-1])
+            self.assertLess((bend > 4).mean(), 0.05, name)
+            # Down each column to the first edge: a hard one is all crossed
+            # between two rows, an anti-aliased one in parts.
+            step, columns = np.abs(np.diff(light, axis=0)), np.arange(light.shape[1])
+            edge = np.argmax(step > 3, axis=0)
+            whole = np.abs(light[np.minimum(edge + 3, len(light) - 1), columns] - light[edge, columns])
+            self.assertLess(np.median(step[edge, columns][whole > 20] / whole[whole > 20]), 0.7, name)
+
+    def test_ground_textures_hold_nothing_finer_than_sixteen_texels(self):
+        # Minified without mipmaps, finer detail bands or shimmers on the far slopes.
+        for name in ("snow", "piste", "kicker"):
+            light = df.read_tga(df.data("textures\\%s.tga" % name))[1][:, :, :3].astype(float).mean(axis=2)
+            fy, fx = np.meshgrid(*(np.abs(np.fft.fftfreq(n)) for n in light.shape), indexing="ij")
+            fine = np.abs(np.fft.fft2(light))[np.maximum(fx, fy) > 1 / 16] / light.size
+            self.assertLess(np.sqrt((fine ** 2).sum()), 0.5, name)
