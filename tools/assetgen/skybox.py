@@ -143,7 +143,7 @@ RANGES = [
     (5, 76.0, 24.0, 40.0, 10, 0.9, 0.3, 0.5, 70.0, (240, 245, 253), (160, 182, 222), (130, 146, 178)),
     (9, 54.0, 20.0, 34.0, 12, 0.8, 0.3, 0.32, 55.0, (244, 248, 254), (142, 166, 214), (110, 124, 154)),
     (21, 34.0, 14.0, 26.0, 14, 0.7, 0.3, 0.18, 45.0, (248, 250, 254), (128, 154, 204), (86, 98, 124)),
-    (13, 16.0, 7.0, 4.0, 16, 0.5, 0.3, 0.25, 40.0, (226, 234, 246), (150, 172, 206), (74, 100, 108)),
+    (13, 15.0, 9.0, 6.0, 10, 0.5, 0.12, 0.25, 40.0, (226, 234, 246), (150, 172, 206), (74, 100, 108)),
 ]
 
 
@@ -157,7 +157,8 @@ def _range(picture, u, y, width, height, spec):
     cover = _coverage(top, slope, y, width, height)
     depth = np.maximum(top[None, :] - y[:, None], 0.0).astype(np.float32)
     flank = _flank_slope(mountains, u, depth, spread)
-    gullies = _streaks(u, y, seed + 1, 12, (30, 140), 0.5)
+    # Gullies, broken into stretches so they don't hang like curtains.
+    gullies = _streaks(u, y, seed + 1, 12, (30, 140), 0.5) * (0.5 + 0.5 * _streaks(u, y, seed + 2, 6, (6, 24), 3.0))
     below = _smoothstep(1.0, 10.0, depth)
     light = 0.5 + 0.5 * np.tanh(2.2 * flank + gully * gullies * below)
     # Rock on the steep shaded faces and in the gullies, below the crest.
