@@ -3,6 +3,7 @@ materials that use them."""
 import numpy as np
 
 from . import paint
+from .kicker import WALL_SHADE_ROWS
 from .milkshape import Material
 
 TEXTURE_DIR = "textures"
@@ -35,7 +36,7 @@ def kickerwall():
     """The ramp's side walls. Each row is a shade, from the piste's tone in
     the top row (flat) to a deep blue (steepest), under faint drifts that
     repeat along the ramp."""
-    width, rows = 128, 64
+    width, rows = 128, WALL_SHADE_ROWS
     drifts = paint.noise(rows, width, 8, 33)[:1].repeat(rows, axis=0)
     shade = (np.arange(rows, dtype=np.float32) / (rows - 1))[:, None]
     flat = paint.blend(paint.fill(rows, width, (238, 243, 250)), paint.fill(rows, width, (214, 224, 240)), drifts * 0.5)
