@@ -1,0 +1,295 @@
+#!/usr/bin/python3
+"""Makes the demos that the whole-game tests play (tests/game/demos/).
+
+Each scenario is input written for the game at 30 frames a second in a
+320x256 window; where it must be timed (a pop, a trick, the balance), it
+watches the states the game itself records, playing what is written so far
+again as often as it needs. The file kept is the game's own recording of the
+finished input, states and all, so a test can tell whether the game still
+plays it the same. Run it again when the game is meant to ride differently.
+
+    scripts/with-xvfb.sh scripts/make-test-demos.py BUILD [NAME...]
+"""
+import os
+import subprocess
+import sys
+import tempfile
+
+WIDTH, HEIGHT = 320, 256
+FPS = 30
+HERE = os.path.dirname(os.path.abspath(__file__))
+OUT = os.path.join(HERE, "..", "tests", "game", "demos")
+FIELDS = ("screen", "lights", "pause", "phase", "x", "y", "z", "rx", "ry", "rz",
+          "speed", "tx", "ty", "tz", "bx", "by")
+
+
+class State(dict):
+    __getattr__ = dict.__getitem__
+
+
+def states_of(text):
+    """The state lines of a recording, one per frame."""
+    out = []
+    for line in text.splitlines():
+        f = line.split()
+        if f and f[0] == "state":
+            out.append(State(zip(FIELDS, f[1:5] + [float(v) for v in f[5:]])))
+    return out
+
+
+class Scenario:
+    def __init__(self, game):
+        self.game = game
+        self.lines = ["quorvel-demo 1", "window %d %d" % (WIDTH, HEIGHT)]
+        self.pointer = (WIDTH // 2, HEIGHT // 2)
+
+    # Input, in the order it reaches the game; frames between.
+    def frames(self, count=1):
+        self.lines += ["frame %d" % FPS] * count
+
+    def key(self, char):
+        self.lines.append("key %d" % ord(char))
+
+    def move(self, x, y):
+        self.pointer = (x, y)
+        self.lines.append("move %d %d" % (x, y))
+
+    def button(self, down, x, y, number=0):
+        self.lines.append("button %d %s %d %d" % (number, "down" if down else "up", x, y))
+
+    def click(self, fx, fy):
+        x, y = int(fx * WIDTH), int(fy * HEIGHT)
+        self.move(x, y)
+        self.button(True, x, y)
+        self.button(False, x, y)
+
+    def drag(self, x, y):
+        self.lines.append("drag %d %d" % (x, y))
+
+    def frame_count(self):
+        return sum(1 for line in self.lines if line.startswith("frame"))
+
+    # Watching the game.
+    def play(self):
+        """The game's recording of the input so far, and what it printed."""
+        with tempfile.TemporaryDirectory() as tmp:
+            given, kept = os.path.join(tmp, "in.demo"), os.path.join(tmp, "out.demo")
+            with open(given, "w") as f:
+                f.write("\n".join(self.lines) + "\n")
+            run = subprocess.run([self.game, "--window", "%dx%d" % (WIDTH, HEIGHT), "--timedemo", given,
+                                  "--record", kept], capture_output=True, text=True, timeout=600)
+            if run.returncode != 0:
+                sys.exit("the game failed (%d): %s" % (run.returncode, run.stderr))
+            with open(kept) as f:
+                return f.read(), run.stdout
+
+    def states(self):
+        return states_of(self.play()[0])
+
+    def until(self, test, most):
+        """Frames up to and including the first whose state passes test."""
+        start = self.frame_count()
+        self.frames(most)
+        found = next((i for i, s in enumerate(self.states()) if i >= start and test(s)), None)
+        if found is None:
+            sys.exit("no frame within %d passed the test" % most)
+        excess = self.frame_count() - found - 1
+        del self.lines[len(self.lines) - excess:]
+        return found
+
+    def start_run(self):
+        self.frames(2)
+        self.key("s")
+        self.frames(1)
+
+    def rest(self):
+        """On until the rider lies or stands still, and a second more."""
+        self.until(lambda s: s.speed < 1e-3 and s.phase in ("ride", "switch", "crash") and s.x > 60, 1200)
+        self.frames(FPS)
+
+    def quit(self):
+        self.key("q")
+        self.frames(1)
+        self.key("q")
+
+
+def straight(demo):
+    """A run left alone: take-off, landing, rest at the finish fence."""
+    demo.start_run()
+    demo.rest()
+    demo.quit()
+
+
+def pop(demo):
+    """A click in the middle of the pop window: the highest jump."""
+    demo.start_run()
+    take_off = demo.until(lambda s: s.phase == "air", 400)
+
+    def factor(frames_after):
+        trial = Scenario(demo.game)
+        trial.lines = list(demo.lines)
+        trial.frames(frames_after)
+        trial.button(True, *demo.pointer)
+        trial.button(False, *demo.pointer)
+        trial.frames(1)
+        printed = trial.play()[1]
+        values = [float(line.split()[1]) for line in printed.splitlines() if line.startswith("factor:")]
+        return values[0] if values else -1.0
+
+    best = max(range(0, 40), key=factor)
+    demo.frames(best)
+    demo.button(True, *demo.pointer)
+    demo.button(False, *demo.pointer)
+    demo.rest()
+    demo.quit()
+    print("pop %d frames after take-off at frame %d" % (best, take_off))
+
+
+def turns(states):
+    """How far the tricks turned the body about y, in degrees, unwrapped."""
+    total = 0.0
+    for a, b in zip(states, states[1:]):
+        total += (b.ty - a.ty + 180.0) % 360.0 - 180.0
+    return total
+
+
+def dial(demo, pushes, back=0, push=40):
+    """From the take-off, a drag with the right button through the trick
+    window: each motion 'push' pixels right of the drag's start adds to the
+    spin rate; 'back' motions as far left take as much off again."""
+    x, y = demo.pointer
+    demo.button(True, x, y, 2)
+    demo.drag(x, y)  # the drag's start
+    demo.frames(13)  # the trick window opens
+    for k in range(pushes + back):
+        demo.drag(x + (push if k < pushes else -push), y)
+        demo.frames(1)
+    demo.button(False, x, y, 2)
+
+
+def landing(states):
+    """The phase after the flight and how far the tricks turned in it."""
+    flying = [i for i, s in enumerate(states) if s.phase in ("air", "approach")]
+    return states[flying[-1] + 1].phase, turns(states[flying[0]:flying[-1] + 1])
+
+
+def hold_balance(demo):
+    """Through the landing approach, moves the pointer against the balance
+    point each frame, reading where it went from the frame before."""
+    demo.until(lambda s: s.phase == "approach", 400)
+    while True:
+        last = demo.states()[-1]
+        if last.phase != "approach":
+            return
+        x, y = demo.pointer
+        x = min(max(int(round(x - last.bx * WIDTH)), 0), WIDTH - 1)
+        y = min(max(int(round(y + last.by * HEIGHT)), 0), HEIGHT - 1)
+        if (x, y) != demo.pointer:
+            demo.move(x, y)
+        demo.frames(1)
+
+
+def trick(demo, wanted, pushes_tried, cancel=False, hold=False, push=40):
+    """The first number of pushes whose landing wanted() accepts; with
+    'hold', the balance held too (tried only where the dial alone lands)."""
+    demo.start_run()
+    demo.until(lambda s: s.phase == "air", 400)
+    take_off = list(demo.lines)
+    for pushes in pushes_tried:
+        for holding in (False, True) if hold else (False,):
+            demo.lines = list(take_off)
+            back = pushes if cancel else 0
+            dial(demo, pushes, back, push)
+            if holding:
+                hold_balance(demo)
+            demo.until(lambda s: s.phase not in ("air", "approach"), 400)
+            phase, turned = landing(demo.states())
+            print("  %d pushes, %d back%s: %s after %.0f degrees" %
+                  (pushes, back, ", balance held" if holding else "", phase, turned), flush=True)
+            if not wanted(phase, turned):
+                break
+            if holding == hold:
+                demo.rest()
+                demo.quit()
+                return
+    sys.exit("no dial gave the landing wanted")
+
+
+def spin360(demo):
+    """A full turn dialled in the trick window, the balance held, a clean landing."""
+    trick(demo, lambda phase, turned: phase == "ride" and turned > 300, range(14, 16), hold=True, push=140)
+
+
+def spin180(demo):
+    """A half turn: the rider lands switch and rides on backwards."""
+    trick(demo, lambda phase, turned: phase == "switch", range(5, 45))
+
+
+def quarter(demo):
+    """A quarter turn, then the rate taken back off: no landable pose, a crash."""
+    trick(demo, lambda phase, turned: phase == "crash" and 80 < turned < 110, range(10, 24), cancel=True, push=160)
+
+
+def night(demo):
+    """Floodlights on, through a restart, off, on again, and back to the
+    menu, which is lit by day."""
+    demo.start_run()
+    for key in "nrnn":
+        demo.frames(20)
+        demo.key(key)
+    demo.frames(20)
+    demo.quit()
+
+
+def pause_restart(demo):
+    """The camera turned and moved, a pause that holds the rider still until
+    the next, and a restart that puts it back at the top of the slope."""
+    demo.start_run()
+    for key in "dddawws":
+        demo.key(key)
+        demo.frames(2)
+    for key in "bbr":
+        demo.frames(40)
+        demo.key(key)
+    demo.frames(20)
+    demo.quit()
+
+
+def screens(demo):
+    """The menu and help screens by key and by button, a run started by
+    button, and the quit button."""
+    demo.frames(3)
+    for key in "hb":
+        demo.key(key)
+        demo.frames(3)
+    for button in (HELP, BACK, START):
+        demo.click(*button)
+        demo.frames(3)
+    demo.key("q")
+    demo.frames(3)
+    demo.click(*QUIT)
+
+
+# The middle of the screens' buttons, as fractions of the window.
+START, HELP, QUIT = (0.32, 0.487), (0.32, 0.634), (0.32, 0.83)
+BACK = (0.32, 0.83)
+
+SCENARIOS = {"straight": straight, "pop": pop, "spin360": spin360, "spin180": spin180, "quarter": quarter,
+             "night": night, "pause_restart": pause_restart, "screens": screens}
+
+
+def main():
+    build = os.path.abspath(sys.argv[1])
+    names = sys.argv[2:] or list(SCENARIOS)
+    for name in names:
+        demo = Scenario(os.path.join(build, "quorvel"))
+        SCENARIOS[name](demo)
+        text = demo.play()[0]
+        path = os.path.join(OUT, name + ".demo")
+        with open(path, "w") as f:
+            f.write(text)
+        print("%s: %d frames" % (os.path.relpath(path), demo.frame_count()), flush=True)
+
+
+if __name__ == "__main__":
+    main()

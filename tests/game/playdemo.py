@@ -1,0 +1,199 @@
+"""Plays a recorded demo (demos/NAME.demo) in the real game as a timed demo,
+recording it again, then checks that the game repeated every frame of the
+recording exactly and that the run shows what the demo is there for.
+
+    playdemo.py NAME        (QUORVEL_BIN and QUORVEL_DATA come from ctest)
+"""
+import os
+import re
+import subprocess
+import sys
+import tempfile
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+FIELDS = ("screen", "lights", "pause", "phase", "x", "y", "z", "rx", "ry", "rz",
+          "speed", "tx", "ty", "tz", "bx", "by")
+FIGURES = re.compile(r"^(\d+) frames, [\d.]+ seconds, [\d.]+ frames per second$", re.M)
+FENCE_X = (262.0, 266.0)   # where a run comes to rest against the finish fence
+LIP_X = (35.0, 50.0)        # where the kicker's lip throws the rider
+
+
+class Frame:
+    """One displayed frame: the input that came before it and the state it left."""
+    def __init__(self):
+        self.keys, self.state = [], None
+
+    def __getattr__(self, name):
+        return self.state[FIELDS.index(name)]
+
+
+def frames_of(text):
+    frames, keys = [], []
+    for line in text.splitlines():
+        f = line.split()
+        if not f:
+            continue
+        if f[0] == "key":
+            keys.append(chr(int(f[1])))
+        elif f[0] == "frame":
+            frames.append(Frame())
+            frames[-1].keys, keys = keys, []
+        elif f[0] == "state":
+            frames[-1].state = f[1:5] + [float(v) for v in f[5:]]
+    return frames
+
+
+def expect(condition, message):
+    if not condition:
+        sys.exit("FAIL: " + message)
+
+
+def flight(frames):
+    """Indices of the first and last frames in the air."""
+    air = [i for i, f in enumerate(frames) if f.phase in ("air", "approach")]
+    expect(air, "the rider never left the ground")
+    return air[0], air[-1]
+
+
+def turns(frames):
+    """How far the tricks turned the body about y, unwrapped, in degrees."""
+    return sum((b.ty - a.ty + 180.0) % 360.0 - 180.0 for a, b in zip(frames, frames[1:]))
+
+
+def comes_to_rest(frames, where, phase):
+    last = frames[-1]
+    expect(last.speed < 1e-3 and where[0] <= last.x <= where[1] and last.phase == phase,
+           "the rider ends %s at x %.1f, speed %g; expected %s at rest in x %s" %
+           (last.phase, last.x, last.speed, phase, where))
+
+
+def lands(frames, phase):
+    take_off, touch_down = flight(frames)
+    landed = frames[touch_down + 1]
+    expect(landed.phase == phase, "the landing ends in %s, not %s" % (landed.phase, phase))
+    expect(LIP_X[0] <= frames[take_off].x <= LIP_X[1], "take-off at x %.1f, not at the lip" % frames[take_off].x)
+    print("take-off at x %.1f, %d frames in the air, %s at x %.1f after %.0f degrees of spin" %
+          (frames[take_off].x, touch_down - take_off + 1, phase, landed.x,
+           turns(frames[take_off:touch_down + 1])))
+    return frames[take_off:touch_down + 1], landed
+
+
+def run_frames(frames):
+    return [f for f in frames if f.screen == "run"]
+
+
+def check_straight(frames, printed):
+    run = run_frames(frames)
+    _, landed = lands(run, "ride")
+    expect(landed.x < 90, "a jump without a pop lands at x %.1f, too far" % landed.x)
+    expect(all(f.phase != "crash" for f in run), "a straight run crashed")
+    expect("factor:" not in printed, "no pop was made, but the game printed one")
+    comes_to_rest(run, FENCE_X, "ride")
+
+
+def check_pop(frames, printed):
+    run = run_frames(frames)
+    _, landed = lands(run, "ride")
+    factors = [float(v) for v in re.findall(r"^factor:\t(\S+)$", printed, re.M)]
+    expect(len(factors) == 1 and factors[0] > 0.8, "the pop printed factors %s" % factors)
+    for line in ("flyTime:\t", "takeOffTime:\t"):
+        expect(line in printed, "the pop did not print %r" % line)
+    expect(landed.x > 95, "a well-timed pop lands at x %.1f, no farther than a plain jump" % landed.x)
+    comes_to_rest(run, FENCE_X, "ride")
+
+
+def check_spin360(frames, printed):
+    run = run_frames(frames)
+    air, landed = lands(run, "ride")
+    expect(300 < turns(air) < 420, "the body turned %.0f degrees, not a full turn" % turns(air))
+    approach = [f for f in air if f.phase == "approach"]
+    expect(approach, "no landing approach")
+    worst = max(max(abs(f.bx), abs(f.by)) for f in approach)
+    expect(worst < 0.1, "the balance point strayed %.2f from the centre" % worst)
+    comes_to_rest(run, FENCE_X, "ride")
+
+
+def check_spin180(frames, printed):
+    run = run_frames(frames)
+    air, landed = lands(run, "switch")
+    expect(150 < turns(air) < 210, "the body turned %.0f degrees, not a half turn" % turns(air))
+    comes_to_rest(run, FENCE_X, "switch")
+
+
+def check_quarter(frames, printed):
+    run = run_frames(frames)
+    air, crash = lands(run, "crash")
+    expect(60 < abs(turns(air)) < 120, "the body turned %.0f degrees, not a quarter" % turns(air))
+    rest = next((i for i, f in enumerate(run) if f.phase == "crash" and f.speed == 0.0), None)
+    expect(rest is not None, "the crashed rider never came to rest, so CRASH was never shown")
+    slid = run[rest].x - crash.x
+    expect(20 < slid < 80, "the crash slid %.1f units" % slid)
+    print("the crash slid %.1f units to rest: CRASH shown for %d frames" % (slid, len(run) - rest))
+
+
+def check_night(frames, printed):
+    # The lights each key leaves: n night, r keeps night, n day, n night again.
+    lights = [f.lights for f in frames if f.screen == "run" and set(f.keys) & set("nr")]
+    expect(lights == ["night", "night", "day", "night"], "lights after n, r, n, n: %s" % lights)
+    restart = next(f for f in frames if "r" in f.keys)
+    expect(restart.x < 1.0, "the restart left the rider at x %.1f" % restart.x)
+    menu = next(f for f in frames if "q" in f.keys)
+    expect((menu.screen, menu.lights) == ("menu", "day"), "q from a night run shows the %s by %s" %
+           (menu.screen, menu.lights))
+
+
+def check_pause_restart(frames, printed):
+    pauses = [i for i, f in enumerate(frames) if "b" in f.keys]
+    expect(len(pauses) == 2, "expected two b presses, saw %d" % len(pauses))
+    held = frames[pauses[0]:pauses[1]]
+    expect(all(f.pause == "paused" and f.state[4:] == held[0].state[4:] for f in held),
+           "the rider moved while paused")
+    expect(frames[pauses[1]].pause == "running" and frames[pauses[1] + 5].x > frames[pauses[1]].x,
+           "the rider did not move on after the second b")
+    restart = next(i for i, f in enumerate(frames) if "r" in f.keys)
+    expect(frames[restart - 1].x > 5.0 and frames[restart].x < 1.0,
+           "r moved the rider from x %.1f to %.1f, not back to the top" % (frames[restart - 1].x, frames[restart].x))
+
+
+def check_screens(frames, printed):
+    shown = [f.screen for i, f in enumerate(frames) if i == 0 or f.screen != frames[i - 1].screen]
+    expect(shown == ["menu", "help", "menu", "help", "menu", "run", "menu"], "screens in turn: %s" % shown)
+
+
+def play(name, tmp):
+    """The game's replay of the demo, and what it printed. A few frames more
+    follow the recording's end: a demo that ends by quitting never reaches them."""
+    with open(os.path.join(HERE, "demos", name + ".demo")) as f:
+        recorded = f.read()
+    demo, replay = os.path.join(tmp, "given.demo"), os.path.join(tmp, "replay.demo")
+    with open(demo, "w") as f:
+        f.write(recorded + "frame 30\n" * 3)
+    command = [os.environ["QUORVEL_BIN"], "--window", "320x256", "--timedemo", demo, "--record", replay]
+    # Mesa reports every GL error on stderr, which must stay empty.
+    environment = dict(os.environ, MESA_DEBUG="1")
+    run = subprocess.run(command, cwd=os.environ["QUORVEL_DATA"], env=environment, capture_output=True, text=True,
+                         timeout=900)
+    sys.stdout.write(run.stdout)
+    expect(run.returncode == 0, "the game ended with exit code %d:\n%s" % (run.returncode, run.stderr[-3000:]))
+    expect(not run.stderr, "the game wrote to stderr:\n" + run.stderr[-3000:])
+    with open(replay) as f:
+        return recorded, f.read(), run.stdout
+
+
+def main():
+    name = sys.argv[1]
+    with tempfile.TemporaryDirectory() as tmp:
+        recorded, replayed, printed = play(name, tmp)
+    played = frames_of(replayed)
+    figures = FIGURES.search(printed)
+    expect(figures and int(figures.group(1)) == len(played), "no timedemo figures for %d frames" % len(played))
+    for i, (a, b) in enumerate(zip(frames_of(recorded), played)):
+        expect(a.state == b.state, "frame %d differs from the recording:\n  %s\n  %s" % (i + 1, a.state, b.state))
+    expect(len(frames_of(recorded)) == len(played), "the replay has %d frames, the recording %d: "
+           "the game did not quit where the recording did" % (len(played), len(frames_of(recorded))))
+    globals()["check_" + name](played, printed)
+    print("%s: %d frames as recorded" % (name, len(played)))
+
+
+if __name__ == "__main__":
+    main()
