@@ -17,7 +17,11 @@ import numpy as np
 
 from . import imagefile, paint
 
-WALL_SIZE = (1024, 512)      # width, height
+# Width, height of each wall. The default view looks at the left wall from
+# every point of the run, so it gets twice the texels across; the others,
+# seen when the camera is turned, share its rows so their seams line up, and
+# all together keep the resident memory in budget.
+WALL_SIZES = {"left": (1024, 512), "front": (512, 512), "right": (512, 512), "back": (512, 512)}
 CAP_SIZE = 256               # the ceiling: soft clouds need no more
 FLOOR_SIZE = 64              # the floor lies under the valley everywhere
 WALL_WIDTH = 600.0
@@ -102,7 +106,7 @@ def _flank_slope(mountains, u, depth, spread):
     below the crest as spurs spread from a summit; in units of the crest's
     typical slope."""
     levels = np.linspace(0.0, WALL_HEIGHT, 25)
-    table = mountains.slopes(0.002 + levels * spread / WALL_HEIGHT)
+    table = mountains.slopes(0.005 + levels * spread / WALL_HEIGHT)
     table = (table / np.sqrt(np.mean(table[0] ** 2))).astype(np.float32)
     table = table[:, (u / 4.0 * RING).astype(int) % RING]
     f = np.clip(depth / (levels[1] - levels[0]), 0, len(levels) - 1.001)
@@ -158,7 +162,7 @@ def _range(picture, u, y, width, height, spec):
     depth = np.maximum(top[None, :] - y[:, None], 0.0).astype(np.float32)
     flank = _flank_slope(mountains, u, depth, spread)
     # Gullies, broken into stretches so they don't hang like curtains.
-    gullies = _streaks(u, y, seed + 1, 12, (30, 140), 0.5) * (0.5 + 0.5 * _streaks(u, y, seed + 2, 6, (6, 24), 3.0))
+    gullies = _streaks(u, y, seed + 1, 12, (24, 90), 0.5) * (0.5 + 0.5 * _streaks(u, y, seed + 2, 6, (6, 24), 3.0))
     below = _smoothstep(1.0, 10.0, depth)
     light = 0.5 + 0.5 * np.tanh(2.2 * flank + gully * gullies * below)
     # Rock on the steep shaded faces and in the gullies, below the crest.
@@ -177,8 +181,8 @@ def _sky(y, width):
     return np.repeat(horizon + (top - horizon) * t ** 0.6, width, axis=1).astype(np.float32)
 
 
-def wall(index, size=WALL_SIZE):
-    width, height = size
+def wall(index):
+    width, height = WALL_SIZES[WALL_ORDER[index]]
     u, y = _wall_coordinates(width, height, index)
     picture = _sky(y, width)
     for spec in RANGES:
