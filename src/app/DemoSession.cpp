@@ -53,9 +53,7 @@ DemoState currentState() {
     return state;
 }
 
-int scale(int value, int to, int from) {
-    return from == to ? value : static_cast<int>(std::lround(static_cast<double>(value) * to / from));
-}
+int scale(int value, int to, int from) { return static_cast<int>(std::lround(static_cast<double>(value) * to / from)); }
 
 }  // namespace
 
@@ -205,16 +203,19 @@ void DemoSession::noteWindow() {
 void DemoSession::takeWindow(const DemoEvent& size) {
     demoWidth = size.x;
     demoHeight = size.y;
-    if (sizeWarned || (demoWidth == window->width() && demoHeight == window->height())) return;
-    sizeWarned = true;
-    std::fprintf(stderr,
-                 "quorvel: %s was recorded in a %dx%d window and plays in %dx%d: the pointer is scaled to fit, "
-                 "but steering counts pixels, so the run may differ\n",
-                 demoName.c_str(), demoWidth, demoHeight, window->width(), window->height());
 }
 
-DemoEvent DemoSession::scaled(DemoEvent event) const {
+// Warns once, at the first pointer event that needs scaling.
+DemoEvent DemoSession::scaled(DemoEvent event) {
     if (event.kind != Kind::Button && event.kind != Kind::Drag && event.kind != Kind::Move) return event;
+    if (demoWidth == window->width() && demoHeight == window->height()) return event;
+    if (!sizeWarned) {
+        sizeWarned = true;
+        std::fprintf(stderr,
+                     "quorvel: %s was recorded in a %dx%d window and plays in %dx%d: the pointer is scaled to fit, "
+                     "but steering counts pixels, so the run may differ\n",
+                     demoName.c_str(), demoWidth, demoHeight, window->width(), window->height());
+    }
     event.x = scale(event.x, window->width(), demoWidth);
     event.y = scale(event.y, window->height(), demoHeight);
     return event;

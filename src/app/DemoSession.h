@@ -42,7 +42,7 @@ private:
     void endPlayback();
     void noteWindow();
     void takeWindow(const DemoEvent& size);
-    DemoEvent scaled(DemoEvent event) const;
+    DemoEvent scaled(DemoEvent event);
     void checkState(const DemoState& state);
     void printFigures();
 
