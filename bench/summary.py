@@ -98,6 +98,16 @@ def main(results):
     say("  per run: " + "; ".join(
         f"floor {r.get('floor')} day {r.get('day')} night {r.get('night')} crash {r.get('crash')}" for r in runs))
 
+    demos = read_runs(os.path.join(results, "timedemo-runs.txt"))
+    if demos:
+        say("")
+        say("Timed demos (quorvel --timedemo at 1280x1024, the same frames every run), medians:")
+        say(f"  {'demo':<24}{'frames':>8}{'fps':>8}{'CPU ms':>10}")
+        for name in sorted({d["demo"] for d in demos}):
+            mine = [d for d in demos if d["demo"] == name]
+            say(f"  {name:<24}{mine[0]['frames']:>8}{median([number(d['fps']) for d in mine]):>8.1f}"
+                f"{median([number(d['cpu_ms']) for d in mine]):>10.2f}")
+
     startup = median([number(r.get("startup_ms")) for r in runs])
     hwm = median([number(r.get("hwm_kb")) for r in runs]) / 1024.0
     say("")

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what the benchmarks need, builds the Release game and the
 # benchmarks in build-bench, and runs them all: Google Benchmark programs
-# (rider, loaders and probe, frame parts), the asset generator, and RUNS
-# frame-rate runs of the real game on a fresh Xvfb. Figures and screenshots
+# (rider, loaders and probe, frame parts), the asset generator, RUNS timed
+# plays of the recorded demos, and RUNS frame-rate runs of the real game on
+# a fresh Xvfb. Figures and screenshots
 # go to build-bench/bench-results/; the summary is printed at the end.
 #   scripts/bench.sh [RUNS]        (default 5)
 # Not part of ./test: nothing here passes or fails on a figure.
@@ -41,6 +42,9 @@ for _ in $(seq 5); do
   awk -v a="$start" -v b="$EPOCHREALTIME" 'BEGIN { printf "%.3f\n", b - a }' | tee -a "$results/assetgen.txt"
   rm -rf "$out"
 done
+
+echo "== timed demos ($runs runs)"
+scripts/with-xvfb.sh bench/timedemo.sh "$build" "$results" "$runs"
 
 echo "== frame rates, start-up and memory ($runs runs)"
 scripts/with-xvfb.sh bench/fps.sh "$build" "$results" "$runs"

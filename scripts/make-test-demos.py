@@ -1,24 +1,28 @@
 #!/usr/bin/python3
-"""Makes the demos that the whole-game tests play (tests/game/demos/).
+"""Makes the demos that the whole-game tests play (tests/game/demos/) and
+the benchmarks time (bench/demos/).
 
-Each scenario is input written for the game at 30 frames a second in a
-320x256 window; where it must be timed (a pop, a trick, the balance), it
+Each scenario is input written for the game at 30 frames a second, in a
+320x256 window for the tests and at full size for the benchmarks; where it
+must be timed (a pop, a trick, the balance), it
 watches the states the game itself records, playing what is written so far
 again as often as it needs. The file kept is the game's own recording of the
 finished input, states and all, so a test can tell whether the game still
 plays it the same. Run it again when the game is meant to ride differently.
 
     scripts/with-xvfb.sh scripts/make-test-demos.py BUILD [NAME...]
+
+The X server must be at least 1280x1024 for the benchmarks' demos.
 """
 import os
 import subprocess
 import sys
 import tempfile
 
-WIDTH, HEIGHT = 320, 256
 FPS = 30
-HERE = os.path.dirname(os.path.abspath(__file__))
-OUT = os.path.join(HERE, "..", "tests", "game", "demos")
+ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..")
+TESTS = (os.path.join(ROOT, "tests", "game", "demos"), 320, 256)
+BENCH = (os.path.join(ROOT, "bench", "demos"), 1280, 1024)
 FIELDS = ("screen", "lights", "pause", "phase", "x", "y", "z", "rx", "ry", "rz",
           "speed", "tx", "ty", "tz", "bx", "by")
 
@@ -38,10 +42,10 @@ def states_of(text):
 
 
 class Scenario:
-    def __init__(self, game):
-        self.game = game
-        self.lines = ["quorvel-demo 1", "window %d %d" % (WIDTH, HEIGHT)]
-        self.pointer = (WIDTH // 2, HEIGHT // 2)
+    def __init__(self, game, width, height):
+        self.game, self.width, self.height = game, width, height
+        self.lines = ["quorvel-demo 1", "window %d %d" % (width, height)]
+        self.pointer = (width // 2, height // 2)
 
     # Input, in the order it reaches the game; frames between.
     def frames(self, count=1):
@@ -58,7 +62,7 @@ class Scenario:
         self.lines.append("button %d %s %d %d" % (number, "down" if down else "up", x, y))
 
     def click(self, fx, fy):
-        x, y = int(fx * WIDTH), int(fy * HEIGHT)
+        x, y = int(fx * self.width), int(fy * self.height)
         self.move(x, y)
         self.button(True, x, y)
         self.button(False, x, y)
@@ -76,7 +80,7 @@ class Scenario:
             given, kept = os.path.join(tmp, "in.demo"), os.path.join(tmp, "out.demo")
             with open(given, "w") as f:
                 f.write("\n".join(self.lines) + "\n")
-            run = subprocess.run([self.game, "--window", "%dx%d" % (WIDTH, HEIGHT), "--timedemo", given,
+            run = subprocess.run([self.game, "--window", "%dx%d" % (self.width, self.height), "--timedemo", given,
                                   "--record", kept], capture_output=True, text=True, timeout=600)
             if run.returncode != 0:
                 sys.exit("the game failed (%d): %s" % (run.returncode, run.stderr))
@@ -102,10 +106,10 @@ class Scenario:
         self.key("s")
         self.frames(1)
 
-    def rest(self):
-        """On until the rider lies or stands still, and a second more."""
+    def rest(self, seconds=1):
+        """On until the rider lies or stands still, and some seconds more."""
         self.until(lambda s: s.speed < 1e-3 and s.phase in ("ride", "switch", "crash") and s.x > 60, 1200)
-        self.frames(FPS)
+        self.frames(seconds * FPS)
 
     def quit(self):
         self.key("q")
@@ -126,7 +130,7 @@ def pop(demo):
     take_off = demo.until(lambda s: s.phase == "air", 400)
 
     def factor(frames_after):
-        trial = Scenario(demo.game)
+        trial = Scenario(demo.game, demo.width, demo.height)
         trial.lines = list(demo.lines)
         trial.frames(frames_after)
         trial.button(True, *demo.pointer)
@@ -153,11 +157,13 @@ def turns(states):
     return total
 
 
-def dial(demo, pushes, back=0, push=40):
+def dial(demo, pushes, back=0, push=0.125):
     """From the take-off, a drag with the right button through the trick
-    window: each motion 'push' pixels right of the drag's start adds to the
-    spin rate; 'back' motions as far left take as much off again."""
+    window: each motion 'push' (a fraction of the window's width) right of
+    the drag's start adds to the spin rate; 'back' motions as far left take
+    as much off again."""
     x, y = demo.pointer
+    push = int(push * demo.width)
     demo.button(True, x, y, 2)
     demo.drag(x, y)  # the drag's start
     demo.frames(13)  # the trick window opens
@@ -182,17 +188,19 @@ def hold_balance(demo):
         if last.phase != "approach":
             return
         x, y = demo.pointer
-        x = min(max(int(round(x - last.bx * WIDTH)), 0), WIDTH - 1)
-        y = min(max(int(round(y + last.by * HEIGHT)), 0), HEIGHT - 1)
+        x = min(max(int(round(x - last.bx * demo.width)), 0), demo.width - 1)
+        y = min(max(int(round(y + last.by * demo.height)), 0), demo.height - 1)
         if (x, y) != demo.pointer:
             demo.move(x, y)
         demo.frames(1)
 
 
-def trick(demo, wanted, pushes_tried, cancel=False, hold=False, push=40):
+def trick(demo, wanted, pushes_tried, cancel=False, hold=False, push=0.125, night=False):
     """The first number of pushes whose landing wanted() accepts; with
     'hold', the balance held too (tried only where the dial alone lands)."""
     demo.start_run()
+    if night:
+        demo.key("n")
     demo.until(lambda s: s.phase == "air", 400)
     take_off = list(demo.lines)
     for pushes in pushes_tried:
@@ -209,25 +217,29 @@ def trick(demo, wanted, pushes_tried, cancel=False, hold=False, push=40):
             if not wanted(phase, turned):
                 break
             if holding == hold:
-                demo.rest()
-                demo.quit()
                 return
     sys.exit("no dial gave the landing wanted")
 
 
 def spin360(demo):
     """A full turn dialled in the trick window, the balance held, a clean landing."""
-    trick(demo, lambda phase, turned: phase == "ride" and turned > 300, range(14, 16), hold=True, push=140)
+    trick(demo, lambda phase, turned: phase == "ride" and turned > 300, range(14, 16), hold=True, push=0.4375)
+    demo.rest()
+    demo.quit()
 
 
 def spin180(demo):
     """A half turn: the rider lands switch and rides on backwards."""
     trick(demo, lambda phase, turned: phase == "switch", range(5, 45))
+    demo.rest()
+    demo.quit()
 
 
 def quarter(demo):
     """A quarter turn, then the rate taken back off: no landable pose, a crash."""
-    trick(demo, lambda phase, turned: phase == "crash" and 80 < turned < 110, range(10, 24), cancel=True, push=160)
+    trick(demo, lambda phase, turned: phase == "crash" and 80 < turned < 110, range(10, 24), cancel=True, push=0.5)
+    demo.rest()
+    demo.quit()
 
 
 def night(demo):
@@ -274,18 +286,31 @@ def screens(demo):
 START, HELP, QUIT = (0.32, 0.487), (0.32, 0.634), (0.32, 0.83)
 BACK = (0.32, 0.83)
 
-SCENARIOS = {"straight": straight, "pop": pop, "spin360": spin360, "spin180": spin180, "quarter": quarter,
-             "night": night, "pause_restart": pause_restart, "screens": screens}
+def night_crash(demo):
+    """For the benchmarks: a quarter turn crashes at night, and the crash
+    spray flies under the floodlights until the rider has lain still a while."""
+    quarter_crash = lambda phase, turned: phase == "crash" and 80 < turned < 110
+    trick(demo, quarter_crash, range(10, 24), cancel=True, push=0.5, night=True)
+    demo.rest(seconds=3)
+    demo.quit()
+
+
+SCENARIOS = {"straight": (straight, TESTS), "pop": (pop, TESTS), "spin360": (spin360, TESTS),
+             "spin180": (spin180, TESTS), "quarter": (quarter, TESTS), "night": (night, TESTS),
+             "pause_restart": (pause_restart, TESTS), "screens": (screens, TESTS),
+             "day": (straight, BENCH), "night_crash": (night_crash, BENCH)}
 
 
 def main():
     build = os.path.abspath(sys.argv[1])
     names = sys.argv[2:] or list(SCENARIOS)
     for name in names:
-        demo = Scenario(os.path.join(build, "quorvel"))
-        SCENARIOS[name](demo)
+        make, (folder, width, height) = SCENARIOS[name]
+        demo = Scenario(os.path.join(build, "quorvel"), width, height)
+        make(demo)
         text = demo.play()[0]
-        path = os.path.join(OUT, name + ".demo")
+        os.makedirs(folder, exist_ok=True)
+        path = os.path.join(folder, name + ".demo")
         with open(path, "w") as f:
             f.write(text)
         print("%s: %d frames" % (os.path.relpath(path), demo.frame_count()), flush=True)
