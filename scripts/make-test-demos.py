@@ -24,7 +24,7 @@ ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..")
 TESTS = (os.path.join(ROOT, "tests", "game", "demos"), 320, 256)
 BENCH = (os.path.join(ROOT, "bench", "demos"), 1280, 1024)
 FIELDS = ("screen", "lights", "pause", "phase", "x", "y", "z", "rx", "ry", "rz",
-          "speed", "tx", "ty", "tz", "bx", "by")
+          "speed", "tx", "ty", "tz", "bx", "by", "ex", "ey", "ez")
 
 
 class State(dict):

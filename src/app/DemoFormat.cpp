@@ -212,7 +212,7 @@ void Reader::readPointer(DemoEvent& event, std::string_view x, std::string_view 
 }
 
 void Reader::readState(const std::vector<std::string_view>& fields) {
-    expectFields(fields, 17);
+    expectFields(fields, 20);
     if (!afterFrame) throw LineError{"a state line belongs right after its frame"};
     DemoState state;
     state.screen = static_cast<Screen>(parseWord(fields[1], screenWords, "screen (menu, help or run)"));
@@ -222,7 +222,8 @@ void Reader::readState(const std::vector<std::string_view>& fields) {
     float* numbers[] = {&state.position.x,      &state.position.y,      &state.position.z,
                         &state.rotation.x,      &state.rotation.y,      &state.rotation.z,
                         &state.speed,           &state.trickRotation.x, &state.trickRotation.y,
-                        &state.trickRotation.z, &state.balanceX,        &state.balanceY};
+                        &state.trickRotation.z, &state.balanceX,        &state.balanceY,
+                        &state.eye.x,           &state.eye.y,           &state.eye.z};
     for (size_t i = 0; i < std::size(numbers); ++i) *numbers[i] = parseFinite(fields[5 + i]);
     DemoEvent event;
     event.kind = Kind::State;
@@ -262,7 +263,8 @@ bool DemoState::operator==(const DemoState& o) const {
     auto same = [](const Vec3& a, const Vec3& b) { return a.x == b.x && a.y == b.y && a.z == b.z; };
     return screen == o.screen && night == o.night && paused == o.paused && phase == o.phase &&
            same(position, o.position) && same(rotation, o.rotation) && speed == o.speed &&
-           same(trickRotation, o.trickRotation) && balanceX == o.balanceX && balanceY == o.balanceY;
+           same(trickRotation, o.trickRotation) && balanceX == o.balanceX && balanceY == o.balanceY &&
+           same(eye, o.eye);
 }
 
 DemoReadResult DemoFormat::read(std::string_view text) { return Reader().read(text); }
@@ -310,6 +312,7 @@ std::string DemoFormat::line(const DemoState& s) {
     return std::string("state ") + screenWords[static_cast<int>(s.screen)] + " " + lightWords[s.night] + " " +
            pauseWords[s.paused] + " " + phaseWords[static_cast<int>(s.phase)] +
            numbers({s.position.x, s.position.y, s.position.z, s.rotation.x, s.rotation.y, s.rotation.z, s.speed,
-                    s.trickRotation.x, s.trickRotation.y, s.trickRotation.z, s.balanceX, s.balanceY}) +
+                    s.trickRotation.x, s.trickRotation.y, s.trickRotation.z, s.balanceX, s.balanceY, s.eye.x,
+                    s.eye.y, s.eye.z}) +
            "\n";
 }

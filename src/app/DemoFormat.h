@@ -9,9 +9,9 @@
 #include <string_view>
 #include <vector>
 
-// What a frame left behind: the screen it showed, the World's switches and
-// the rider after its step. A played demo must repeat the recording's states
-// bit for bit, so equality is exact.
+// What a frame left behind: the screen it showed, the World's switches, the
+// rider after its step and the camera's eye. A played demo must repeat the
+// recording's states bit for bit, so equality is exact.
 struct DemoState {
     enum class Screen : unsigned char { Menu, Help, Run };
     enum class Phase : unsigned char { Ride, Switch, Air, Approach, Crash };
@@ -26,6 +26,7 @@ struct DemoState {
     Vec3 trickRotation;
     float balanceX = 0.0f;
     float balanceY = 0.0f;
+    Vec3 eye;
 
     bool operator==(const DemoState& other) const;
     bool operator!=(const DemoState& other) const { return !(*this == other); }

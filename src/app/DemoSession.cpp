@@ -1,5 +1,6 @@
 #include "app/DemoSession.h"
 
+#include "app/Camera.h"
 #include "app/Globals.h"
 #include "app/Input.h"
 #include "app/Window.h"
@@ -50,6 +51,7 @@ DemoState currentState() {
     state.trickRotation = rider.trickRotation();
     state.balanceX = rider.balanceX();
     state.balanceY = rider.balanceY();
+    state.eye = camera->eye();
     return state;
 }
 

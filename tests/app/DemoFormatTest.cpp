@@ -35,6 +35,7 @@ TEST(DemoFormat, WrittenLinesReadBackExactly) {
     state.speed = std::numeric_limits<float>::denorm_min();
     state.trickRotation = {0.0f, 123.456789f, std::numeric_limits<float>::max()};
     state.balanceY = -1.05f;
+    state.eye = {-3e-30f, 0.5f, 1e30f};
     DemoEvent random;
     random.kind = Kind::Random;
     random.random = 4294967295u;
@@ -73,7 +74,7 @@ TEST(DemoFormat, BadLinesAreNamedWithWhatIsWrong) {
         const char* says;
     };
     const std::string window = "window 640 480\n";
-    const std::string state = "state run day running ride 1 2 3 4 5 6 7 8 9 10 11 12";
+    const std::string state = "state run day running ride 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15";
     const Case cases[] = {
         {"", 1, "not a Quorvel demo"},
         {"quorvel-demo", 1, "not a Quorvel demo"},
@@ -101,11 +102,11 @@ TEST(DemoFormat, BadLinesAreNamedWithWhatIsWrong) {
         {header + "random 4294967296\n", 2, "is out of range"},
         {header + window + state + "\n", 3, "a state line belongs right after its frame"},
         {header + window + "frame 60\nkey 1\n" + state + "\n", 5, "right after its frame"},
-        {header + window + "frame 60\n" + state + " 11\n", 4, "'state' takes 16 values, not 17"},
-        {header + window + "frame 60\nstate run dusk running ride 1 2 3 4 5 6 7 8 9 10 11 12\n", 4, "'dusk' is no lighting"},
-        {header + window + "frame 60\nstate run day running ride nan 2 3 4 5 6 7 8 9 10 11 12\n", 4, "'nan' is not a finite"},
-        {header + window + "frame 60\nstate run day running ride 1 2 3 4 5 6 inf 8 9 10 11 12\n", 4, "'inf' is not a finite"},
-        {header + window + "frame 60\nstate run day running ride 1 2 3 4 5 6 7 8 9 10 11 1e39\n", 4, "out of range"},
+        {header + window + "frame 60\n" + state + " 11\n", 4, "'state' takes 19 values, not 20"},
+        {header + window + "frame 60\nstate run dusk running ride 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15\n", 4, "'dusk' is no lighting"},
+        {header + window + "frame 60\nstate run day running ride nan 2 3 4 5 6 7 8 9 10 11 12 13 14 15\n", 4, "'nan' is not a finite"},
+        {header + window + "frame 60\nstate run day running ride 1 2 3 4 5 6 inf 8 9 10 11 12 13 14 15\n", 4, "'inf' is not a finite"},
+        {header + window + "frame 60\nstate run day running ride 1 2 3 4 5 6 7 8 9 10 11 12 13 14 1e39\n", 4, "out of range"},
         {header + window + "key \x01\x02\x1b[2J\n", 3, "'???[2J' is not a number"},
         {header + window + "key 115\n", 0, "holds no frame"},
     };
@@ -120,9 +121,9 @@ TEST(DemoFormat, BadLinesAreNamedWithWhatIsWrong) {
 
 // A recording cut off by a killed game plays up to its last whole frame.
 TEST(DemoFormat, ACutOffTailIsDroppedBackToTheLastWholeFrame) {
-    const std::string whole = "window 640 480\nframe 60\nstate run day running ride 1 2 3 4 5 6 7 8 9 10 11 12\n";
+    const std::string whole = "window 640 480\nframe 60\nstate run day running ride 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15\n";
     for (const std::string& tail : {std::string("key 11"), std::string("key 113\nmove 3 4\nfram"),
-                                    std::string("state run day running ride 1 2 3 4 5 6 7 8 9 10 11 1")}) {
+                                    std::string("state run day running ride 1 2 3 4 5 6 7 8 9 10 11 12 13 14 1")}) {
         SCOPED_TRACE(tail);
         DemoReadResult result = read(whole + tail);
         ASSERT_EQ(result.error, "");
