@@ -38,9 +38,10 @@ def kicker_model(terrain, heights):
         cz = (terrain.zs[j] + terrain.zs[j + 1]) / 2
         on_kicker = start <= cx <= end and abs(cz) < KICKER_FOOT
         (kicker if on_kicker else piste).append((i, j))
-    profile = terrain.profile
-    tallest = max(profile.height(x, True) - profile.height(x, False) for x in terrain.xs if start <= x <= end)
-    ramp, outline = kicker_surface(mesher, kicker, lambda x: (profile.height(x, True) - profile.height(x, False)) / tallest)
+    def rise(x):
+        return terrain.profile.height(x, True) - terrain.profile.height(x, False)
+    tallest = max(rise(x) for x in terrain.xs if start <= x <= end)
+    ramp, outline = kicker_surface(mesher, kicker, lambda x: rise(x) / tallest)
     meshes = ramp + [mesher.build("Piste", "piste", piste, inserts=outline)]
     materials = [material("kicker", "kicker.tga"), material("kickerwall", "kickerwall.tga"),
                  material("lip", "lip.tga", emissive=LIP_GLOW), material("piste", "piste.tga")]
