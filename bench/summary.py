@@ -9,8 +9,8 @@ import statistics
 import sys
 
 BUDGETS = {
-    "day_ratio": 0.25,        # a run by day, x the floor's frames per second, at least
-    "crash_ratio": 0.15,      # a night crash with the spray on screen, at least
+    "replay_ratio": 0.9,      # the game's frame rate, x glretrace's replay of the same frames, at least
+    "fps": 60.0,              # frames per second, at least, wherever the replay reaches it
     "startup_ms": 300.0,      # process start to the first frame, at most
     "update_ns": 1000.0,      # one Rider::update, at most
     "probe_share": 0.05,      # the probe's share of a day frame, at most
@@ -30,18 +30,12 @@ def read_runs(path):
 
 
 def number(text):
-    """A figure; of a frame-rate pair "fps/cpu_ms" the frame rate."""
+    """A figure, or NaN where there is none."""
     try:
         value = float(str(text).split("/")[0])
     except (TypeError, ValueError):
         return math.nan
     return value
-
-
-def cpu_ms(text):
-    """Of a frame-rate pair "fps/cpu_ms" the process CPU milliseconds per frame."""
-    parts = str(text).split("/")
-    return number(parts[1]) if len(parts) == 2 else math.nan
 
 
 def median(values):
@@ -71,7 +65,7 @@ def verdict(ok):
 
 
 def main(results):
-    runs = read_runs(os.path.join(results, "fps-runs.txt"))
+    runs = read_runs(os.path.join(results, "frames-runs.txt"))
     lines = []
     say = lines.append
     if os.path.exists(os.path.join(results, "load.txt")):
@@ -79,41 +73,28 @@ def main(results):
             for line in f:
                 say(line.rstrip())
 
-    floor = median([number(r.get("floor")) for r in runs])
-    floor_cpu = median([cpu_ms(r.get("floor")) for r in runs])
+    floor = median([number(r.get("floor_fps")) for r in runs])
+    demos = sorted({r["demo"] for r in runs})
     say("")
-    say(f"Frame rates at the game's window size, medians of {len(runs)} runs. CPU ms is the")
-    say("process's CPU time per frame, rasteriser threads included; its ratio to the floor's")
-    say("is less disturbed by other work on the machine than the frame rate's.")
-    say(f"  {'state':<24}{'fps':>8}{'x floor':>10}{'CPU ms':>10}{'CPU x floor':>13}")
-    say(f"  {'floor (clear and swap)':<24}{floor:>8.1f}{1.0:>10.3f}{floor_cpu:>10.2f}{1.0:>13.3f}")
+    say(f"The recorded demos at 1280x1024, medians of {len(runs) // max(len(demos), 1)} runs: the game's own")
+    say("--timedemo, glretrace --benchmark replaying a trace of the same frames (the cost of the drawing")
+    say("calls alone), and the process's CPU time per frame, rasteriser threads included.")
+    say(f"  {'demo':<14}{'frames':>8}{'game fps':>10}{'replay fps':>12}{'x replay':>10}{'CPU ms':>9}")
     rates = {}
-    for key, label in (("menu", "menu"), ("day", "run by day"), ("night", "run by night"),
-                       ("crash", "night crash, spray")):
-        rates[key] = median([number(r.get(key)) for r in runs])
-        cpu = median([cpu_ms(r.get(key)) for r in runs])
-        say(f"  {label:<24}{rates[key]:>8.1f}{rates[key] / floor:>10.3f}{cpu:>10.2f}{floor_cpu / cpu:>13.3f}")
-    crashes = sum(1 for r in runs if r.get("crash_seen") == "yes")
-    say(f"  crash confirmed by \"CRASH\" in {crashes} of {len(runs)} runs")
-    say("  per run: " + "; ".join(
-        f"floor {r.get('floor')} day {r.get('day')} night {r.get('night')} crash {r.get('crash')}" for r in runs))
-
-    demos = read_runs(os.path.join(results, "timedemo-runs.txt"))
-    if demos:
-        say("")
-        say("Timed demos (quorvel --timedemo at 1280x1024, the same frames every run), medians:")
-        say(f"  {'demo':<24}{'frames':>8}{'fps':>8}{'CPU ms':>10}")
-        for name in sorted({d["demo"] for d in demos}):
-            mine = [d for d in demos if d["demo"] == name]
-            say(f"  {name:<24}{mine[0]['frames']:>8}{median([number(d['fps']) for d in mine]):>8.1f}"
-                f"{median([number(d['cpu_ms']) for d in mine]):>10.2f}")
+    for name in demos:
+        mine = [r for r in runs if r["demo"] == name]
+        fps = median([number(r.get("fps")) for r in mine])
+        replay = median([number(r.get("replay_fps")) for r in mine])
+        cpu = median([number(r.get("cpu_ms")) for r in mine])
+        rates[name] = (fps, replay)
+        say(f"  {name:<14}{mine[0]['frames']:>8}{fps:>10.1f}{replay:>12.1f}{fps / replay:>10.2f}{cpu:>9.2f}")
+    say(f"  {'floor':<14}{'':>8}{floor:>10.1f}   (a window that only clears and swaps)")
 
     startup = median([number(r.get("startup_ms")) for r in runs])
-    hwm = median([number(r.get("hwm_kb")) for r in runs]) / 1024.0
+    hwm = max([number(r.get("hwm_kb")) for r in runs] or [math.nan]) / 1024.0
     say("")
-    say(f"Start-up to the first frame: {startup:.0f} ms (median; runs: "
-        + ", ".join(r.get("startup_ms", "?") for r in runs) + ")")
-    say(f"Peak resident memory (VmHWM) of a whole run: {hwm:.1f} MB (median)")
+    say(f"Start-up to the first frame: {startup:.0f} ms (median of {len(runs)})")
+    say(f"Peak resident memory of a whole demo: {hwm:.1f} MB (the highest)")
 
     rider = medians(os.path.join(results, "rider.json"))
     say("")
@@ -126,7 +107,8 @@ def main(results):
     assets = medians(os.path.join(results, "assets.json"))
     probe = max((cpu for name, (_, cpu, _) in assets.items() if name.startswith("BM_KickerProbeOnly")),
                 default=math.nan)
-    day_frame_ns = 1e9 / rates["day"] if rates.get("day") else math.nan
+    day_fps = rates.get("day", (math.nan, math.nan))[0]
+    day_frame_ns = 1e9 / day_fps if day_fps else math.nan
     probe_share = probe / day_frame_ns
     say("")
     say(f"Kicker probe, six points, worst place on the course: {probe / 1000:.1f} us "
@@ -161,9 +143,14 @@ def main(results):
 
     say("")
     say("Budgets:")
-    checks = [
-        ("run by day >= 0.25 x floor", rates["day"] / floor, BUDGETS["day_ratio"], True),
-        ("night crash >= 0.15 x floor", rates["crash"] / floor, BUDGETS["crash_ratio"], True),
+    checks = []
+    for name, (fps, replay) in sorted(rates.items()):
+        checks.append((f"{name}: >= 0.9 x replay", fps / replay, BUDGETS["replay_ratio"], True))
+        if replay >= BUDGETS["fps"]:
+            checks.append((f"{name}: >= 60 fps", fps, BUDGETS["fps"], True))
+        else:
+            say(f"  {name}: the replay itself reaches {replay:.1f} fps, below 60: see the frame parts above")
+    checks += [
         ("start-up <= 300 ms", startup, BUDGETS["startup_ms"], False),
         ("Rider::update < 1 us", worst_update, BUDGETS["update_ns"], False),
         ("probe < 5 % of a day frame", probe_share, BUDGETS["probe_share"], False),

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Installs what the benchmarks need, builds the Release game and the
 # benchmarks in build-bench, and runs them all: Google Benchmark programs
-# (rider, loaders and probe, frame parts), the asset generator, RUNS timed
-# plays of the recorded demos, and RUNS frame-rate runs of the real game on
-# a fresh Xvfb. Figures and screenshots
+# (rider, loaders and probe, frame parts), the asset generator, and RUNS
+# timed plays of the recorded demos (bench/demos) beside glretrace's replay
+# of the same frames, on an Xvfb of its own. Figures and screenshots
 # go to build-bench/bench-results/; the summary is printed at the end.
 #   scripts/bench.sh [RUNS]        (default 5)
 # Not part of ./test: nothing here passes or fails on a figure.
@@ -26,10 +26,10 @@ echo "== rider"
 "$build/bench/bench_rider" "${repetitions[@]}" \
   --benchmark_out="$results/rider.json" --benchmark_out_format=json | tee "$results/rider.txt"
 echo "== loaders and probe"
-(cd "$build/data" && "$OLDPWD/scripts/with-xvfb.sh" "$build/bench/bench_assets" "${repetitions[@]}" \
+(cd "$build/data" && "$OLDPWD/scripts/with-xserver.sh" "$build/bench/bench_assets" "${repetitions[@]}" \
   --benchmark_out="$results/assets.json" --benchmark_out_format=json) | tee "$results/assets.txt"
 echo "== frame parts"
-(cd "$build/data" && "$OLDPWD/scripts/with-xvfb.sh" "$build/bench/bench_frame" "${repetitions[@]}" \
+(cd "$build/data" && "$OLDPWD/scripts/with-xserver.sh" "$build/bench/bench_frame" "${repetitions[@]}" \
   --benchmark_out="$results/frame.json" --benchmark_out_format=json) | tee "$results/frame.txt"
 
 echo "== asset generator"
@@ -43,11 +43,8 @@ for _ in $(seq 5); do
   rm -rf "$out"
 done
 
-echo "== timed demos ($runs runs)"
-scripts/with-xvfb.sh bench/timedemo.sh "$build" "$results" "$runs"
-
-echo "== frame rates, start-up and memory ($runs runs)"
-scripts/with-xvfb.sh bench/fps.sh "$build" "$results" "$runs"
+echo "== frame rates, start-up and memory: the recorded demos, $runs runs"
+scripts/with-xserver.sh bench/frames.sh "$build" "$results" "$runs"
 echo "load after the run: $(cut -d' ' -f1-3 /proc/loadavg)" | tee -a "$results/load.txt"
 
 "$python" bench/summary.py "$results" | tee "$results/summary.txt"
