@@ -1,61 +1,63 @@
 #!/usr/bin/env bash
-# Writes the README's screenshots to docs/ (640x512 PNGs): the menu, the help
-# screen, a run by day, a run by night, a jump in its landing approach with
-# the HUD's balance panel, and a crash at rest. Each is taken with the game
-# paused (b), so the frame is the same until the picture is taken.
-# Usage: tests/game/screenshots.sh [build folder]   (default build)
+# Takes the README's screenshots at full size (docs/shots/NAME.jpg, 1280x1024,
+# with a half-size copy NAME-small.jpg for the README's table) by playing the
+# benchmarks' recorded demos (bench/demos) up to the moment wanted, pausing
+# there with b and shooting the screen once the game has drawn the pause.
+#   scripts/screenshots.sh [BUILD]        (default build; needs ImageMagick)
 set -euo pipefail
+cd "$(dirname "$0")/.."
 build=$(readlink -f "${1:-build}")
-export QUORVEL_SOURCE QUORVEL_BIN="$build/quorvel" QUORVEL_DATA="$build/data"
-QUORVEL_SOURCE=$(cd "$(dirname "$0")/../.." && pwd)
-source "$QUORVEL_SOURCE/tests/support/game.sh"
-docs="$QUORVEL_SOURCE/docs"
+if [ -z "${QUORVEL_SHOTS_SERVER:-}" ]; then
+  QUORVEL_SHOTS_SERVER=1 exec scripts/with-xserver.sh --size 1280x1024 "$0" "$build"
+fi
+shots=docs/shots
+mkdir -p "$shots"
+work=$(mktemp -d)
+trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
 
-shot() {   # shot NAME: the whole screen, scaled to 640x512
-  sleep 1.5
-  import -window root "$game_dir/$1.png"
-  convert "$game_dir/$1.png" -resize 640x512 -strip -colors 256 "PNG8:$docs/$1.png"
-  echo "docs/$1.png: $(stat -c %s "$docs/$1.png") bytes"
-}
-watch_bar() {   # watch_bar COLOUR LEFT RIGHT: until the timing bar shows that colour there
-  "$game_python" "$game_tests/game/screenwatch.py" "$1" 90 "$2" 0.88 "$3" 1.0 || fail "no $1 timing bar"
-}
-drag() {
-  local moves=() k
-  for k in $(seq "$2"); do moves+=(mousemove $(($1 + k % 2)) 500); done
-  xdotool "${moves[@]}"
+# frame_where DEMO AWK_TEST: the number of the first frame whose state passes
+# the test ($5 is the phase, $6 the rider's x; see docs/demos.md).
+frame_where() { awk "/^frame/ { n++ } /^state/ && ($2) { print n; exit }" "$1"; }
+
+# shot NAME DEMO FRAME [SED]: the demo (edited by SED, its states dropped)
+# played up to FRAME, then a run is paused; the screen once that shows.
+shot() {
+  local name=$1 demo=$2 frame=$3 edit=${4:-}
+  sed -e "$edit" -e '/^state/d' "$demo" |
+    awk -v last="$frame" '/^frame/ && ++n > last { done = 1 } !done { print }' >"$work/cut.demo"
+  if grep -q '^key 115' "$work/cut.demo"; then echo "key 98" >>"$work/cut.demo"; fi   # a run: pause it
+  echo "frame 30" >>"$work/cut.demo"
+  rm -f "$work/seen.demo"
+  (cd "$build/data" && exec "$build/quorvel" --play "$work/cut.demo" --record "$work/seen.demo") >/dev/null &
+  local game=$!
+  # Shot once the pause has been drawn for a while, the window long mapped.
+  until [ "$(cat "$work/seen.demo" 2>/dev/null | awk '/^state/ { n++ } END { print n + 0 }')" -gt $((frame + 30)) ]; do
+    kill -0 "$game" 2>/dev/null || { echo "screenshots: the game ended early" >&2; exit 1; }
+    sleep 0.2
+  done
+  import -window root "$work/$name.png"
+  kill "$game"
+  wait "$game" 2>/dev/null || true
+  convert "$work/$name.png" -strip -quality 90 "$shots/$name.jpg"
+  convert "$work/$name.png" -strip -resize 50% -quality 90 "$shots/$name-small.jpg"
+  echo "$shots/$name.jpg: frame $frame of $(basename "$demo")"
 }
 
-game_start
-game_wait_window
-xdotool mousemove 300 500
-shot menu
-game_key h
-shot help
-game_key b s
-sleep 2
-game_key b
-shot run-day
-game_key b n r   # night, from the top again
-sleep 3
-game_key b
-shot run-night
-game_key b n r   # day, from the top again
-watch_bar e4231a 0.3 0.7    # the landing approach: red bar and balance panel
-game_key b
-shot jump
-game_key b
-sleep 30
-game_key r
-sleep 3
-xdotool mousedown 3
-watch_bar 0055ea 0.3 0.7    # the quarter spin of the crash test
-xdotool mousemove 301 500
-drag 557 36
-watch_bar 0055ea 0.51 0.62
-drag 45 36
-sleep 3
-xdotool mouseup 3
-sleep 25
-shot crash
-game_quit_from_run
+printf 'quorvel-demo 1\nwindow 1280 1024\nframe 130\nframe 130\n' >"$work/menu.demo"
+printf 'quorvel-demo 1\nwindow 1280 1024\nframe 130\nkey 104\nframe 130\n' >"$work/help.demo"
+day=bench/demos/day.demo
+crash=bench/demos/night_crash.demo
+take_off=$(frame_where "$day" '$5 == "air"')
+approach=$(frame_where "$day" '$5 == "approach"')
+crashed=$(frame_where "$crash" '$5 == "crash" && $12 == 0')
+night='/^key 115$/a key 110'
+
+shot menu "$work/menu.demo" 2
+shot help "$work/help.demo" 2
+shot start "$day" 20
+shot lip "$day" $((take_off - 2))
+shot flight "$day" $((approach + 8))
+shot crash "$crash" $((crashed + 30)) '/^key 110$/d'
+shot finish "$day" $(($(grep -c '^frame' "$day") - 3))   # before the keys that leave
+shot night-start "$day" 20 "$night"
+shot night-lip "$day" $((take_off - 2)) "$night"
