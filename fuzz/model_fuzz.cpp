@@ -1,13 +1,14 @@
-// Fuzzes Model::load with arbitrary model files, then runs the probe over
-// whatever loaded. Material textures come from the stand-in below, so no GL
-// context is needed.
+// Loads arbitrary model files, then runs the probe over whatever loaded. Material textures come from the
+// stand-in below, so no GL context is needed.
 #include "image/TgaTexture.h"
 #include "model/Model.h"
 
-#include <cstdint>
-#include <cstdio>
-#include <cstdlib>
+#include <sys/mman.h>
 #include <unistd.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
 
 // Stands in for the real texture loader (which needs GL and a real file).
 bool loadTgaTexture(const char* fileName, unsigned int* texture) {
@@ -16,51 +17,17 @@ bool loadTgaTexture(const char* fileName, unsigned int* texture) {
     return true;
 }
 
-namespace {
-
-// A plain buffer, so that it still holds the name when the exit hook runs.
-char inputName[] = "/tmp/model_fuzz_XXXXXX";
-
-const char* inputPath() {
-    static const bool made = [] {
-        int fd = mkstemp(inputName);
-        if (fd < 0) std::abort();
-        close(fd);
-        std::atexit([] { std::remove(inputName); });
-        return true;
-    }();
-    (void)made;
-    return inputName;
-}
-
-void writeInput(const uint8_t* data, size_t size) {
-    std::FILE* file = std::fopen(inputPath(), "wb");
-    if (!file) std::abort();
-    if (size > 0) std::fwrite(data, 1, size, file);
-    std::fclose(file);
-}
-
-// A grid of points over the model's likely extent, some on round coordinates
-// where corners tend to sit.
-void probe(Model& model) {
-    Vec3 points[25];
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const int fd = memfd_create("model", 0);  // a file in memory, opened by name below
+    if (fd < 0 || write(fd, data, size) != static_cast<ssize_t>(size)) std::abort();
+    Vec3 points[25];  // a grid over the model's likely extent, on round coordinates where corners tend to sit
     ProbeResult results[25];
-    for (int i = 0; i < 25; ++i) {
-        points[i].x = static_cast<float>(i % 5) - 2.0f;
-        points[i].z = static_cast<float>(i / 5) * 0.5f - 1.0f;
-    }
+    for (int i = 0; i < 25; ++i) points[i] = {i % 5 - 2.0f, 0.0f, i / 5 * 0.5f - 1.0f};
+    Model model;
     model.setProbe(true, points, 25);
     model.setProbeResults(results);
-    model.measureGround();
-    model.setProbe(false, nullptr, 0);
-}
-
-}  // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    writeInput(data, size);
-    Model model;
-    if (model.load(inputPath())) probe(model);
+    if (model.load(("/proc/self/fd/" + std::to_string(fd)).c_str())) model.measureGround();
     model.advanceFrame(3.5f);
+    close(fd);
     return 0;
 }

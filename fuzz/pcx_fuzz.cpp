@@ -1,22 +1,10 @@
-// Feeds arbitrary bytes to the PCX reader; a picture it accepts must hold one
-// index per pixel of its window and a whole palette.
+// Arbitrary bytes to the PCX reader; a picture it accepts holds one index per pixel of its window and a whole palette.
 #include "image/PcxReader.h"
+#include "support/FuzzFile.h"
 
-#include <cstdint>
-#include <cstdio>
-#include <cstdlib>
-#include <vector>
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    std::vector<unsigned char> bytes(data, data + size);
-    std::FILE* file = fmemopen(bytes.data(), bytes.size(), "rb");
-    if (!file) return 0;
-    PcxHeader header;
-    std::vector<unsigned char> indices = readPcx(file, header);
-    std::fclose(file);
-    if (indices.empty()) return 0;
-    size_t width = static_cast<size_t>(header.xMax - header.xMin + 1);
-    size_t height = static_cast<size_t>(header.yMax - header.yMin + 1);
-    if (indices.size() != width * height || header.palette.size() != 768) std::abort();
-    return 0;
+bool readsConsistently(std::FILE* file) {
+    PcxHeader h;
+    const std::vector<unsigned char> indices = readPcx(file, h);
+    return nothingOrExactly(indices, h.xMax - h.xMin + 1, h.yMax - h.yMin + 1, 1) &&
+           (indices.empty() || h.palette.size() == 768);
 }
