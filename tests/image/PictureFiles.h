@@ -1,57 +1,41 @@
-// PictureFiles: small BMP, PCX and TGA files built byte by byte for the image tests.
+// PictureFiles: small BMP, PCX and TGA files built byte by byte for the tests.
 #pragma once
 
-#include "support/TempDir.h"
-
 #include <cstdint>
-#include <string>
 #include <vector>
+
+namespace PictureFiles {
 
 using Byte = unsigned char;
 using Bytes = std::vector<Byte>;
 
-namespace PictureFiles {
-
-// The file with `bytes` little-endian bytes of value written over offset `at`.
-inline Bytes with(Bytes file, std::size_t at, std::uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) file.at(at + i) = static_cast<unsigned char>(value >> (8 * i));
+// The file with `bytes` little-endian bytes of value written at `at`.
+inline Bytes with(Bytes file, std::size_t at, std::uint32_t value, int bytes = 4) {
+    for (int i = 0; i < bytes; ++i) file.at(at + i) = static_cast<Byte>(value >> (8 * i));
     return file;
 }
 
 inline Bytes head(const Bytes& file, std::size_t length) { return Bytes(file.begin(), file.begin() + length); }
 
-// Writes the file into a folder of its own under one temporary folder; returns its path.
-inline std::string saved(const Bytes& file, const std::string& name = "picture") {
-    static TempDir dir;
-    static int files = 0;
-    return dir.write(std::to_string(++files) + "/" + name, file);
-}
-
 // A 24-bit BMP of the BGR rows in file order, each padded to 4 bytes with 0xEE.
 inline Bytes bmp(std::int32_t width, std::int32_t height, const Bytes& bgr) {
-    std::size_t row = static_cast<std::size_t>(width) * 3, stride = (row + 3) / 4 * 4, rows = bgr.size() / row;
-    auto data = static_cast<std::uint32_t>(stride * rows);
+    const std::uint32_t row = width * 3u, stride = (row + 3) / 4 * 4, data = bgr.size() / row * stride;
     // File size, reserved, data offset; info header size, width, height, planes 1 and 24 bits, compression, data size.
     const std::uint32_t fields[] = {54 + data, 0, 54, 40, std::uint32_t(width), std::uint32_t(height), 1 | 24 << 16,
                                     0, data};
     Bytes out = with(Bytes(54), 0, 'B' | 'M' << 8, 2);
-    for (int i = 0; i < 9; ++i) out = with(out, 2 + 4 * i, fields[i], 4);
-    for (std::size_t r = 0; r < rows; ++r) {
-        out.insert(out.end(), bgr.begin() + r * row, bgr.begin() + (r + 1) * row);
+    for (int i = 0; i < 9; ++i) out = with(out, 2 + 4 * i, fields[i]);
+    for (std::size_t at = 0; at < bgr.size(); at += row) {
+        out.insert(out.end(), bgr.begin() + at, bgr.begin() + at + row);
         out.resize(out.size() + stride - row, 0xEE);
     }
     return out;
 }
 
-// 256 entries, entry i being (i, 255 - i, i / 2).
-inline Bytes rampPalette() {
-    Bytes palette;
-    for (int i = 0; i < 256; ++i) palette.insert(palette.end(), {Byte(i), Byte(255 - i), Byte(i / 2)});
-    return palette;
-}
-
-// A version 5 PCX of the window (0, 0) to (width - 1, height - 1): header, run-length data, marker 12, palette.
-inline Bytes pcx(unsigned width, unsigned height, const Bytes& data, const Bytes& palette = rampPalette()) {
+// A version 5 PCX of the window (0, 0) to (width - 1, height - 1): header, run-length data, marker 12 and the
+// palette, by default entry i being (i, 255 - i, i / 2).
+inline Bytes pcx(unsigned width, unsigned height, const Bytes& data, Bytes palette = {}) {
+    for (int i = 0; palette.size() < 768; ++i) palette.insert(palette.end(), {Byte(i), Byte(255 - i), Byte(i / 2)});
     Bytes out = with(with(Bytes{10, 5, 1, 8, 0, 0, 0, 0, 0, 0, 0, 0}, 8, width - 1, 2), 10, height - 1, 2);
     out.resize(128);
     out.insert(out.end(), data.begin(), data.end());
