@@ -10,7 +10,7 @@ again as often as it needs. The file kept is the game's own recording of the
 finished input, states and all, so a test can tell whether the game still
 plays it the same. Run it again when the game is meant to ride differently.
 
-    scripts/with-xvfb.sh scripts/make-test-demos.py BUILD [NAME...]
+    scripts/with-xserver.sh scripts/make-test-demos.py BUILD [NAME...]
 
 The X server must be at least 1280x1024 for the benchmarks' demos.
 """
