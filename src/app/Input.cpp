@@ -136,7 +136,7 @@ void mouse(int button, int state, int x, int y) {
             else
                 menuClick(x, y);
         } else if (!inMenu && state == GLUT_DOWN) {
-            world->rider().pop();
+            world->rider->pop();
         }
     }
     // Dragging doesn't move the steering reference; take the pointer as it
@@ -148,7 +148,7 @@ void mouse(int button, int state, int x, int y) {
 }
 
 void motion(int x, int y) {
-    Rider& rider = world->rider();
+    Rider& rider = *world->rider;
     if (!rider.isAirborne()) return;
     if (dragStarted == 0) {
         dragStartX = x;
@@ -172,7 +172,7 @@ void passiveMotion(int x, int y) {
         mouseY = y;
         return;
     }
-    Rider& rider = world->rider();
+    Rider& rider = *world->rider;
     rider.steer(static_cast<float>((mouseX - x) * 0.1));
     if (rider.isLandingApproach()) rider.shiftBalance(fractionX(mouseX - x), fractionY(mouseY - y));
     mouseX = x;
