@@ -14,6 +14,10 @@
 
 namespace {
 
+// The numbers MenuScreen::buttonAt and HelpScreen::buttonAt give, 0 being none.
+enum MenuButton { startButton = 1, helpButton = 2, quitButton = 3 };
+enum HelpButton { backButton = 1 };
+
 float fractionOf(int value, int size) { return static_cast<float>(value) / static_cast<float>(size); }
 
 float fractionX(int x) { return fractionOf(x, window->width()); }
@@ -95,15 +99,15 @@ void runKey(unsigned char key) {
 
 void menuClick(int x, int y) {
     switch (menuScreen->buttonAt(fractionX(x), fractionY(y))) {
-    case 3: quitGame();
-    case 2: helpShown = true; break;
-    case 1: enterRun(); break;
+    case quitButton: quitGame();
+    case helpButton: helpShown = true; break;
+    case startButton: enterRun(); break;
     default: break;
     }
 }
 
 void helpClick(int x, int y) {
-    if (helpScreen->buttonAt(fractionX(x), fractionY(y)) != 1) return;
+    if (helpScreen->buttonAt(fractionX(x), fractionY(y)) != backButton) return;
     helpShown = false;
     glutSetCursor(GLUT_CURSOR_CROSSHAIR);
 }
