@@ -198,7 +198,7 @@ enum class RunState { day, night, crash };
 void putInState(World& world, RunState runState) {
     world.reset(static_cast<float>(GameContext::width()), static_cast<float>(GameContext::height()));
     if (runState != RunState::crash) return;
-    RiderState& s = world.rider().state();
+    RiderState& s = world.rider->state();
     s.position = Vec3{120.0f, 62.0f, 0.0f};  // on the kicker's landing
     s.airborne = s.crashed = true;
     s.speed = 30.0f;
@@ -218,9 +218,9 @@ void timeRun(benchmark::State& state, RunState runState) {
             putInState(world, runState);
             framesLeft = 200;
         }
-        world.rider().setFrameRate(50);
+        world.rider->setFrameRate(50);
         Window::clear();
-        camera.update(world.rider().position());
+        camera.update(world.rider->position());
         world.render();
         font.print(0, 0, "50", 0, 0.1f);
         GameContext::finish();

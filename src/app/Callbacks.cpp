@@ -26,7 +26,7 @@ void drawScreen() {
 }
 
 void drawRun() {
-    const Rider& rider = world->rider();
+    const Rider& rider = *world->rider;
     camera->update(rider.position());
     world->render();
 
@@ -41,7 +41,7 @@ void drawRun() {
 
 void display() {
     if (demoSession) demoSession->beforeFrame();
-    world->rider().setFrameRate(framesPerSecond);
+    world->rider->setFrameRate(framesPerSecond);
     Window::clear();
     if (inMenu)
         drawScreen();

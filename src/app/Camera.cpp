@@ -1,5 +1,7 @@
 #include "app/Camera.h"
 
+#include "common/Maths.h"
+
 #include <GL/glu.h>
 
 #include <cmath>
@@ -27,7 +29,7 @@ void Camera::moveCloser() {
 
 void Camera::update(const Vec3& target) {
     // At the start angle of 90 the eye stands on the rider's positive-z side.
-    angleRadians = (angle - 90.0f) * 0.017453292f;
+    angleRadians = (angle - 90.0f) * maths::radiansPerDegreeF;
     eyeX = std::sin(angleRadians) * distance + target.x;
     eyeZ = std::cos(angleRadians) * distance + target.z;
     eyeY = distance * 0.16666667f + target.y;

@@ -16,7 +16,8 @@ public:
     // multiplies the look-at matrix onto the current (identity) modelview matrix.
     void update(const Vec3& target);
 
-    // The eye of the last update; the origin before the first.
+    // ---- Test and demo support: not part of the game's own API. ----
+    // The eye of the last update, which a demo records; the origin before the first.
     Vec3 eye() const;
 
 private:

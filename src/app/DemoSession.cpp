@@ -39,7 +39,7 @@ DemoState::Phase riderPhase(const Rider& rider) {
 }
 
 DemoState currentState() {
-    const Rider& rider = world->rider();
+    const Rider& rider = *world->rider;
     DemoState state;
     state.screen = !inMenu ? DemoState::Screen::Run : helpShown ? DemoState::Screen::Help : DemoState::Screen::Menu;
     state.night = world->isNight();

@@ -14,6 +14,10 @@
 
 namespace {
 
+// The numbers MenuScreen::buttonAt and HelpScreen::buttonAt give, 0 being none.
+enum MenuButton { startButton = 1, helpButton = 2, quitButton = 3 };
+enum HelpButton { backButton = 1 };
+
 float fractionOf(int value, int size) { return static_cast<float>(value) / static_cast<float>(size); }
 
 float fractionX(int x) { return fractionOf(x, window->width()); }
@@ -95,15 +99,15 @@ void runKey(unsigned char key) {
 
 void menuClick(int x, int y) {
     switch (menuScreen->buttonAt(fractionX(x), fractionY(y))) {
-    case 3: quitGame();
-    case 2: helpShown = true; break;
-    case 1: enterRun(); break;
+    case quitButton: quitGame();
+    case helpButton: helpShown = true; break;
+    case startButton: enterRun(); break;
     default: break;
     }
 }
 
 void helpClick(int x, int y) {
-    if (helpScreen->buttonAt(fractionX(x), fractionY(y)) != 1) return;
+    if (helpScreen->buttonAt(fractionX(x), fractionY(y)) != backButton) return;
     helpShown = false;
     glutSetCursor(GLUT_CURSOR_CROSSHAIR);
 }
@@ -136,7 +140,7 @@ void mouse(int button, int state, int x, int y) {
             else
                 menuClick(x, y);
         } else if (!inMenu && state == GLUT_DOWN) {
-            world->rider().pop();
+            world->rider->pop();
         }
     }
     // Dragging doesn't move the steering reference; take the pointer as it
@@ -148,7 +152,7 @@ void mouse(int button, int state, int x, int y) {
 }
 
 void motion(int x, int y) {
-    Rider& rider = world->rider();
+    Rider& rider = *world->rider;
     if (!rider.isAirborne()) return;
     if (dragStarted == 0) {
         dragStartX = x;
@@ -172,7 +176,7 @@ void passiveMotion(int x, int y) {
         mouseY = y;
         return;
     }
-    Rider& rider = world->rider();
+    Rider& rider = *world->rider;
     rider.steer(static_cast<float>((mouseX - x) * 0.1));
     if (rider.isLandingApproach()) rider.shiftBalance(fractionX(mouseX - x), fractionY(mouseY - y));
     mouseX = x;

@@ -37,6 +37,8 @@ public:
 
     int width() const { return drawableWidth; }
     int height() const { return drawableHeight; }
+
+    // ---- Test and demo support: not part of the game's own API. ----
     bool isGameMode() const { return gameMode; }
 
 private:

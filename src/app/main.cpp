@@ -65,6 +65,8 @@ int main(int argc, char** argv) {
     mouseX = mouseY = 0;
     dragStarted = 0;
 
+    // The start-up objects are never freed: they live until exit(0), and no
+    // destructor may make GL calls after the window has gone.
     window = new Window(glutArgc, glutArgv.data(), "Quorvel", 1024, 768, 32, 60,
                         {line.windowed, line.windowWidth, line.windowHeight});
     Window::initGL();

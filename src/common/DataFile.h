@@ -4,10 +4,17 @@
 #pragma once
 
 #include <cstdio>
+#include <memory>
 #include <string>
 
 class DataFile {
 public:
+    // Closes the file it holds when it goes.
+    struct Closer {
+        void operator()(std::FILE* file) const { std::fclose(file); }
+    };
+    using Handle = std::unique_ptr<std::FILE, Closer>;
+
     // The name with every backslash turned into a slash.
     static std::string hostPath(const char* name);
 

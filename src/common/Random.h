@@ -9,7 +9,9 @@ public:
     // Next value in 0..32767: state = state * 214013 + 2531011, result (state >> 16) & 32767.
     static int rand();
 
-    // The generator starts at 1 and the game never reseeds it; tests use these.
+    // ---- Test and demo support: not part of the game's own API. ----
+    // The generator starts at 1 and the game itself never reseeds it; a demo
+    // records and restores the state, and tests set it.
     static uint32_t state();
     static void setState(uint32_t state);
 };

@@ -39,6 +39,4 @@ SprayConstants crashConstants() {
 
 }  // namespace
 
-CrashSpray::CrashSpray(const char* fileName) : spray(fileName, crashConstants()) {}
-
-CrashSpray::~CrashSpray() = default;
+CrashSpray::CrashSpray(const char* fileName) : ParticleSpray(fileName, crashConstants()) {}

@@ -37,8 +37,6 @@ ParticleSpray::ParticleSpray(const char* fileName, const SprayConstants& constan
 
 ParticleSpray::~ParticleSpray() = default;
 
-unsigned int ParticleSpray::texture() const { return image->texture; }
-
 void ParticleSpray::loadTexture(const char* fileName) {
     image->load(fileName);
     glGenTextures(1, &image->texture);

@@ -16,7 +16,7 @@ public:
     // pool, drawing from the shared generator. A missing picture leaves an
     // empty texture, so the quads are drawn untextured.
     ParticleSpray(const char* fileName, const SprayConstants& constants);
-    ~ParticleSpray();
+    virtual ~ParticleSpray();
     ParticleSpray(const ParticleSpray&) = delete;
     ParticleSpray& operator=(const ParticleSpray&) = delete;
 
@@ -26,9 +26,8 @@ public:
     // function as the scene keeps them.
     void draw(float speed, bool paused);
 
+    // ---- Test and demo support: not part of the game's own API. ----
     const std::vector<SprayParticle>& particles() const { return pool; }
-    const SprayConstants& constants() const { return tuning; }
-    unsigned int texture() const;
 
 private:
     void loadTexture(const char* fileName);

@@ -36,6 +36,4 @@ SprayConstants slopeConstants() {
 
 }  // namespace
 
-SlopeSpray::SlopeSpray(const char* fileName) : spray(fileName, slopeConstants()) {}
-
-SlopeSpray::~SlopeSpray() = default;
+SlopeSpray::SlopeSpray(const char* fileName) : ParticleSpray(fileName, slopeConstants()) {}

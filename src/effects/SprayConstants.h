@@ -4,7 +4,7 @@
 
 // One random term: (R * scale + offset + shift) * factor, R = rand() % 100.
 // The shift keeps a second offset (a bias, or a fixed move) in its own sum,
-// so the float rounding follows the written formula.
+// so the float rounding is that of the sums the sprays were tuned with.
 struct RandomTerm {
     float scale = 0.0f;
     float offset = 0.0f;

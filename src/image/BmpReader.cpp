@@ -1,12 +1,11 @@
 #include "image/BmpReader.h"
 
-#include "common/DataFile.h"
 #include "image/PictureBytes.h"
 
 #include <cstdlib>
 #include <cstring>
 
-using namespace PictureBytes;
+using namespace pictureBytes;
 
 namespace {
 
@@ -51,9 +50,7 @@ std::vector<unsigned char> readRows(std::FILE* file, long width, long rows, bool
 }  // namespace
 
 std::vector<unsigned char> readBmp(const char* fileName, BmpInfoHeader& info) {
-    OpenFile file(DataFile::open(fileName, "rb"));
-    if (!file) return {};
-    return readBmp(file.get(), info);
+    return readFile(fileName, info, readBmp);
 }
 
 std::vector<unsigned char> readBmp(std::FILE* file, BmpInfoHeader& info) {

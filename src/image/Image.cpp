@@ -83,7 +83,7 @@ const unsigned char* Image::pixelData() const {
 void Image::clear() {
     scaledWidth = scaledHeight = 0;
     palette.clear();
-    format = 0;
+    format = pcxFormat;
     imageType = 0;
     width = height = 0;
     bitsPerPixel = 0;
@@ -95,7 +95,7 @@ void Image::loadBmp(const char* fileName) {
     BmpInfoHeader info;
     pixels = readBmp(fileName, info);
     if (pixels.empty()) return;
-    format = 1;
+    format = bmpFormat;
     width = info.width;
     height = info.height;
 }
@@ -105,7 +105,7 @@ void Image::loadTga(const char* fileName) {
     TgaHeader header;
     pixels = readTga(fileName, header);
     if (pixels.empty()) return;
-    format = 2;
+    format = tgaFormat;
     imageType = header.imageType;
     width = header.width;
     height = header.height;
@@ -127,7 +127,7 @@ void Image::loadPcx(const char* fileName) {
     std::vector<unsigned char> scaled(static_cast<std::size_t>(toWidth) * static_cast<std::size_t>(toHeight) * 4);
     if (!scaleRgba(rgba, fileWidth, fileHeight, scaled, toWidth, toHeight)) return;
     palette = std::move(header.palette);
-    format = 0;
+    format = pcxFormat;
     width = fileWidth;
     height = fileHeight;
     scaledWidth = toWidth;

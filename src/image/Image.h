@@ -5,6 +5,13 @@
 
 class Image {
 public:
+    // What the pixels hold, by the file they came from.
+    enum Format {
+        pcxFormat = 0,  // scaledWidth x scaledHeight RGBA pixels
+        bmpFormat = 1,  // width x height RGB pixels
+        tgaFormat = 2,  // width x height pixels of bitsPerPixel
+    };
+
     Image() = default;
     ~Image();                                  // glDeleteTextures of `texture` when it is not 0
     Image(const Image&) = delete;
@@ -28,7 +35,7 @@ public:
     int scaledWidth = 0;                       // PCX only
     int scaledHeight = 0;                      // PCX only
     std::vector<unsigned char> palette;        // PCX only, 768 bytes
-    int format = 0;                            // 0 PCX (scaled RGBA), 1 BMP (RGB), 2 TGA
+    int format = pcxFormat;                    // one of Format
     unsigned char imageType = 0;               // TGA only
     int width = 0;
     int height = 0;

@@ -1,12 +1,11 @@
 #include "image/PcxReader.h"
 
-#include "common/DataFile.h"
 #include "image/PictureBytes.h"
 
 #include <algorithm>
 #include <utility>
 
-using namespace PictureBytes;
+using namespace pictureBytes;
 
 namespace {
 
@@ -42,9 +41,7 @@ bool readPalette(std::FILE* file, std::vector<unsigned char>& palette) {
 }  // namespace
 
 std::vector<unsigned char> readPcx(const char* fileName, PcxHeader& header) {
-    OpenFile file(DataFile::open(fileName, "rb"));
-    if (!file) return {};
-    return readPcx(file.get(), header);
+    return readFile(fileName, header, readPcx);
 }
 
 std::vector<unsigned char> readPcx(std::FILE* file, PcxHeader& header) {

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-namespace PictureBytes {
+namespace pictureBytes {
 
 std::size_t pixelBytes(long width, long height, int bytesPerPixel) {
     if (width < 1 || width > maxSide || height < 1 || height > maxSide) return 0;
@@ -38,4 +38,4 @@ void swapRedBlue(std::vector<unsigned char>& pixels, int bytesPerPixel) {
     for (std::size_t i = 0; i + step <= pixels.size(); i += step) std::swap(pixels[i], pixels[i + 2]);
 }
 
-}  // namespace PictureBytes
+}  // namespace pictureBytes

@@ -1,13 +1,14 @@
 // PictureBytes: the size checks and byte helpers the picture readers share.
 #pragma once
 
+#include "common/DataFile.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
-#include <memory>
 #include <vector>
 
-namespace PictureBytes {
+namespace pictureBytes {
 
 // No side of a picture we read may exceed this, so a hostile header can't
 // make us allocate gigabytes or overflow a byte count.
@@ -30,9 +31,14 @@ std::uint32_t u32(const unsigned char* bytes);   // little-endian
 // Exchanges the first and third byte of every whole pixel (BGR(A) to RGB(A)).
 void swapRedBlue(std::vector<unsigned char>& pixels, int bytesPerPixel);
 
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using OpenFile = std::unique_ptr<std::FILE, FileCloser>;
+// Opens a picture by its data-file name and hands it to a reader of open
+// files; empty when the file can't be opened.
+template <class Header>
+std::vector<unsigned char> readFile(const char* fileName, Header& header,
+                                    std::vector<unsigned char> (*read)(std::FILE*, Header&)) {
+    DataFile::Handle file(DataFile::open(fileName, "rb"));
+    if (!file) return {};
+    return read(file.get(), header);
+}
 
-}  // namespace PictureBytes
+}  // namespace pictureBytes

@@ -1,9 +1,8 @@
 #include "image/TgaReader.h"
 
-#include "common/DataFile.h"
 #include "image/PictureBytes.h"
 
-using namespace PictureBytes;
+using namespace pictureBytes;
 
 namespace {
 
@@ -23,9 +22,7 @@ long bytesBeforePixels(const unsigned char* h) {
 }  // namespace
 
 std::vector<unsigned char> readTga(const char* fileName, TgaHeader& header) {
-    OpenFile file(DataFile::open(fileName, "rb"));
-    if (!file) return {};
-    return readTga(file.get(), header);
+    return readFile(fileName, header, readTga);
 }
 
 std::vector<unsigned char> readTga(std::FILE* file, TgaHeader& header) {

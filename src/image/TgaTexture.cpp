@@ -1,7 +1,6 @@
 #include "image/TgaTexture.h"
 
 #include "common/DataFile.h"
-#include "image/PictureBytes.h"
 #include "image/TgaTextureReader.h"
 
 #include <GL/gl.h>
@@ -33,7 +32,7 @@ void upload(TgaTexture& decoded) {
 bool loadTgaTexture(const char* fileName, unsigned int* texture) {
     TgaTexture decoded;
     {
-        PictureBytes::OpenFile file(DataFile::open(fileName, "rb"));
+        DataFile::Handle file(DataFile::open(fileName, "rb"));
         if (!file || !readTgaTexture(file.get(), decoded)) std::exit(1);
     }
     upload(decoded);

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <utility>
 
-using namespace PictureBytes;
+using namespace pictureBytes;
 
 namespace {
 

@@ -6,8 +6,6 @@
 
 namespace {
 
-const char* const nameFormat = "\"%[^\"]\"";
-
 bool readKeys(std::FILE* file, std::vector<KeyFrame>& keys) {
     TextLine line;
     int count = 0;
@@ -45,10 +43,10 @@ void interpolate(const std::vector<KeyFrame>& keys, float time, float out[3]) {
 
 bool Bone::read(std::FILE* file) {
     TextLine line;
-    if (!line.readFields(file, nameFormat, {name})) return false;
+    if (!line.readFields(file, TextLine::nameFormat, {name})) return false;
     if (!line.read(file)) return false;
     parentName[0] = '\0';
-    line.scan(nameFormat, {parentName});
+    line.scan(TextLine::nameFormat, {parentName});
     int flags = 0;
     float p[3], r[3];
     if (!line.readFields(file, "%d %f %f %f %f %f %f", {flags, p[0], p[1], p[2], r[0], r[1], r[2]})) {

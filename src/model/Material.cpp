@@ -9,8 +9,6 @@
 
 namespace {
 
-const char* const nameFormat = "\"%[^\"]\"";
-
 bool readColour(std::FILE* file, float colour[4]) {
     TextLine line;
     float c[4];
@@ -24,7 +22,7 @@ bool readOptionalName(std::FILE* file, char (&name)[32]) {
     TextLine line;
     name[0] = '\0';
     if (!line.read(file)) return false;
-    line.scan(nameFormat, {name});
+    line.scan(TextLine::nameFormat, {name});
     return true;
 }
 
@@ -32,7 +30,7 @@ bool readOptionalName(std::FILE* file, char (&name)[32]) {
 
 bool Material::read(std::FILE* file) {
     TextLine line;
-    if (!line.readFields(file, nameFormat, {name})) return false;
+    if (!line.readFields(file, TextLine::nameFormat, {name})) return false;
     if (!readColours(file)) return false;
     if (!line.readFields(file, "%f", {shininess})) return false;
     if (!line.readFields(file, "%f", {transparency})) return false;

@@ -1,5 +1,6 @@
 #include "model/Mesh.h"
 
+#include "common/Maths.h"
 #include "model/TextLine.h"
 
 namespace {
@@ -7,10 +8,6 @@ namespace {
 bool readCount(std::FILE* file, int& count) {
     TextLine line;
     return line.readFields(file, "%d", {count});
-}
-
-bool inRange(int index, std::size_t size) {
-    return index >= 0 && static_cast<std::size_t>(index) < size;
 }
 
 }  // namespace
@@ -70,8 +67,8 @@ bool Mesh::readTriangles(std::FILE* file) {
 
 bool Mesh::holds(const Triangle& triangle) const {
     for (int k = 0; k < 3; ++k) {
-        if (!inRange(triangle.vertexIndices[k], vertices.size())) return false;
-        if (!inRange(triangle.normalIndices[k], normals.size())) return false;
+        if (!maths::inRange(triangle.vertexIndices[k], vertices.size())) return false;
+        if (!maths::inRange(triangle.normalIndices[k], normals.size())) return false;
     }
     return true;
 }

@@ -1,6 +1,7 @@
 #include "model/Model.h"
 
 #include "common/DataFile.h"
+#include "common/Maths.h"
 #include "model/TextLine.h"
 
 #include <GL/gl.h>
@@ -11,10 +12,6 @@
 
 namespace {
 
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
 char asciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool sameNameIgnoringCase(const char* a, const char* b) {
@@ -22,10 +19,6 @@ bool sameNameIgnoringCase(const char* a, const char* b) {
         if (asciiLower(*a) != asciiLower(*b)) return false;
     }
     return *a == *b;
-}
-
-bool inRange(int index, std::size_t size) {
-    return index >= 0 && static_cast<std::size_t>(index) < size;
 }
 
 bool between(float value, float a, float b) {
@@ -36,19 +29,14 @@ double distance(double x1, double z1, double x2, double z2) {
     return std::sqrt((x2 - x1) * (x2 - x1) + (z2 - z1) * (z2 - z1));
 }
 
-Vec3 minus(const Vec3& a, const Vec3& b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
-
-Vec3 cross(const Vec3& a, const Vec3& b) {
-    return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
-}
-
-// Reads up to count records, adding each from its first matched line on.
-template <class Record, class Started>
-bool readRecords(std::FILE* file, int count, std::vector<Record>& records, Started started) {
+// Reads up to count records; a record cut short is dropped, so the list holds
+// only records read in full.
+template <class Record>
+bool readRecords(std::FILE* file, int count, std::vector<Record>& records) {
     for (int i = 0; i < count; ++i) {
         records.emplace_back();
         if (!records.back().read(file)) {
-            if (!started(records.back())) records.pop_back();
+            records.pop_back();
             return false;
         }
     }
@@ -62,7 +50,7 @@ Model::Model() = default;
 Model::~Model() = default;
 
 bool Model::load(const char* fileName) {
-    std::unique_ptr<std::FILE, FileCloser> file(DataFile::open(fileName, "r"));
+    DataFile::Handle file(DataFile::open(fileName, "r"));
     if (!file) return false;
     clear();
     int startFrame = 0;
@@ -122,23 +110,23 @@ bool Model::readMeshes(std::FILE* file, int count) {
 
 bool Model::readMaterials(std::FILE* file, int count) {
     materials.clear();
-    return readRecords(file, count, materials, [](const Material& m) { return m.name[0] != '\0'; });
+    return readRecords(file, count, materials);
 }
 
 bool Model::readBones(std::FILE* file, int count) {
     bones.clear();
-    return readRecords(file, count, bones, [](const Bone& b) { return b.name[0] != '\0'; });
+    return readRecords(file, count, bones);
 }
 
 // Sections may come in any order, so indices into other sections are checked
 // once all are read.
 void Model::dropBadIndices() {
     for (int& material : meshMaterials) {
-        if (!inRange(material, materials.size())) material = -1;
+        if (!maths::inRange(material, materials.size())) material = -1;
     }
     for (Mesh& mesh : meshes) {
         for (Vertex& vertex : mesh.vertices) {
-            if (!inRange(vertex.boneIndex, bones.size())) vertex.boneIndex = -1;
+            if (!maths::inRange(vertex.boneIndex, bones.size())) vertex.boneIndex = -1;
         }
     }
 }
@@ -243,11 +231,13 @@ bool Model::startProbe() {
 
 // Works on the stored corners, in the model's own coordinates. A triangle
 // that is upright or collapsed in x and z has no height to give and is passed over.
+// For the kicker's ramp the results are the rider's ground samples, handed over
+// by World::reset: this write, every frame, is all the ground the rider feels.
 void Model::probeTriangle(const Mesh& mesh, const Triangle& triangle) {
     const Vec3& v0 = mesh.vertices[triangle.vertexIndices[0]].position;
     const Vec3& v1 = mesh.vertices[triangle.vertexIndices[1]].position;
     const Vec3& v2 = mesh.vertices[triangle.vertexIndices[2]].position;
-    Vec3 n = cross(minus(v0, v1), minus(v0, v2));
+    Vec3 n = cross(subtract(v0, v1), subtract(v0, v2));
     if (n.y == 0.0f) return;
     float length = std::sqrt(n.x * n.x + n.y * n.y + n.z * n.z);
     float normalX = n.x / length, normalZ = n.z / length;

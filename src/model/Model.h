@@ -22,8 +22,9 @@ public:
     // Reads the file (a backslashed data name is fine) into this model, which
     // starts over empty, then links, sets up, binds and poses it at the
     // file's start frame. A file that can't be opened gives false and leaves
-    // the model as it was. A section that ends early keeps what was read and
-    // still gives true; a parent name that names no bone gives false, with
+    // the model as it was. A section that ends early keeps what was read
+    // before (a material or bone cut short is not kept) and still gives true;
+    // a parent name that names no bone gives false, with
     // what was read kept but not posed. Entries whose indices point outside
     // their lists are ignored (a triangle dropped, a material or bone taken
     // as none). Prints nothing; material textures load as they are read.
@@ -43,8 +44,6 @@ public:
     // untextured in the colours already set) and, with the probe on, fills
     // the probe results on the way. Leaves the last mesh's material state.
     void draw();
-    // The probe's results as draw() fills them, without drawing (no GL).
-    void measureGround();
 
     // The probe reads x and z of the points, in this model's own coordinates;
     // the arrays must outlive the probe. It does nothing without points and results.
@@ -60,6 +59,10 @@ public:
     static float heightOnTriangle(const Vec3& corner0, const Vec3& corner1, const Vec3& corner2,
                                   float px, float pz);
 
+    // ---- Test and demo support: not part of the game's own API. ----
+    // The probe's results as draw() fills them, without drawing (no GL).
+    void measureGround();
+    // What the model holds.
     int meshCount() const { return static_cast<int>(meshes.size()); }
     int triangleCount() const;
     int materialCount() const { return static_cast<int>(materials.size()); }
@@ -69,8 +72,8 @@ public:
     int meshMaterial(int index) const { return meshMaterials[index]; }
     const Material& material(int index) const { return materials[index]; }
     const Bone& bone(int index) const { return bones[index]; }
-    float getTotalFrames() const { return totalFrames; }
-    float getCurrentFrame() const { return currentFrame; }
+    float frameCount() const { return totalFrames; }
+    float frame() const { return currentFrame; }
 
 private:
     void clear();

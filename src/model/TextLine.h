@@ -22,6 +22,8 @@ public:
     };
 
     static constexpr int maxLength = 255;
+    // The format of a name in double quotes, the way the files write names.
+    static constexpr const char* nameFormat = "\"%[^\"]\"";
 
     // Reads the next line: at most 255 characters counting its line end, so a
     // longer line reads as several; CR LF counts as one line end. The stored

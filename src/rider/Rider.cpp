@@ -3,6 +3,7 @@
 #include <cmath>
 #include <iostream>
 
+#include "common/TimingBands.h"
 #include "rider/RiderMath.h"
 
 using namespace riderMath;
@@ -17,10 +18,6 @@ const Vec3 bodyPointTable[RiderState::pointCount] = {
     {-0.4f, 1.8f, 0.0f},   // back of the upper body
     {3.0f, 0.0f, 0.0f},    // look-ahead point, flight only
 };
-
-Vec3 add(const Vec3& a, const Vec3& b) { return Vec3{a.x + b.x, a.y + b.y, a.z + b.z}; }
-
-Vec3 subtract(const Vec3& a, const Vec3& b) { return Vec3{a.x - b.x, a.y - b.y, a.z - b.z}; }
 
 // Turns about x, then y, then z.
 Vec3 turn(const Vec3& p, const Vec3& degrees) {
@@ -146,15 +143,19 @@ void Rider::shiftBalance(float dx, float dy) {
 }
 
 void Rider::addSpin(float degreesPerSecond) {
-    if (state_.timingValue > 0 && state_.timingValue < 100) {
+    if (isTrickWindowOpening()) {
         state_.spinRate += degreesPerSecond;
     }
 }
 
 void Rider::addFlip(float degreesPerSecond) {
-    if (state_.timingValue > 0 && state_.timingValue < 100) {
+    if (isTrickWindowOpening()) {
         state_.flipRate += degreesPerSecond;
     }
+}
+
+bool Rider::isTrickWindowOpening() const {
+    return state_.timingValue > timing::none && state_.timingValue < timing::tricksRunning;
 }
 
 void Rider::pop() {

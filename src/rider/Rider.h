@@ -37,11 +37,13 @@ public:
     int timingValue() const;
     bool landedSwitch() const;
     static Vec3 flightPivot();
+    // The probe arrays the World hands to the kicker's ramp at every reset;
+    // each kicker draw then writes the ground samples behind the rider's back.
     int pointCount() const;
     Vec3* worldPoints();
     ProbeResult* groundSamples();
 
-    // ---- For tests and tools only: direct access to the state and the sub-steps. ----
+    // ---- Test and demo support: not part of the game's own API. ----
     RiderState& state();
     const RiderState& state() const;
     void transformPoints();
@@ -62,6 +64,7 @@ private:
     void updateSlowMotion();
     void leaveLip();
     void updateTimingValue();
+    bool isTrickWindowOpening() const;
     Vec3 pathAt(float t) const;
     void pitchInFlight();
     void predictLanding();

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "common/Maths.h"
 #include "common/Random.h"
 #include "rider/Rider.h"
 #include "rider/RiderMath.h"
@@ -115,7 +116,7 @@ void Rider::wobbleBalance() {
 void Rider::newBalanceImpulse() {
     RiderState& s = state_;
     s.wobbleCounter = 0;
-    float theta = 3.14159265f / 2.0f;
+    float theta = maths::pi / 2.0f;
     if (s.spinRate != 0.0f) {
         theta = std::atan(s.flipRate / s.spinRate);
     }

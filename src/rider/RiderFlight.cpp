@@ -1,6 +1,7 @@
 // The flight step: slow motion, lip, touch-down, path, landing approach and tricks.
 #include <cmath>
 
+#include "common/TimingBands.h"
 #include "rider/Rider.h"
 #include "rider/RiderMath.h"
 
@@ -18,7 +19,7 @@ void Rider::flightStep() {
     } else if (touchesGround()) {
         s.landingApproach = false;
         judgeLanding();
-        s.timingValue = 0;
+        s.timingValue = timing::none;
     } else {
         updateTimingValue();
     }
@@ -65,12 +66,12 @@ void Rider::updateTimingValue() {
     RiderState& s = state_;
     float d = s.flyTime - s.takeOffTime;
     if (d < 0.5f) {
-        s.timingValue = truncateToInt(200.0f * d);
+        s.timingValue = truncateToInt(timing::ticksPerSecond * d);
     } else if (!s.landingApproach) {
-        s.timingValue = 100;
+        s.timingValue = timing::tricksRunning;
     } else {
-        float approachTicks = std::trunc(-200.0f * (s.flyTime + 0.5f - s.landingTime));
-        s.timingValue = truncateToInt(100.0f - approachTicks);
+        float approachTicks = std::trunc(-timing::ticksPerSecond * (s.flyTime + 0.5f - s.landingTime));
+        s.timingValue = truncateToInt(static_cast<float>(timing::tricksRunning) - approachTicks);
     }
 }
 

@@ -18,9 +18,9 @@ void Rider::groundStep() {
     moveAlongGround();
 
     float heading = s.rotation.y;
-    float a0 = slopeAngle(s.groundSamples[0], heading);
-    float a1 = slopeAngle(s.groundSamples[1], heading);
-    float a2 = slopeAngle(s.groundSamples[2], heading);
+    float a0 = slopeAngle(s.groundSamples[RiderState::nosePoint], heading);
+    float a1 = slopeAngle(s.groundSamples[RiderState::tailPoint], heading);
+    float a2 = slopeAngle(s.groundSamples[RiderState::centrePoint], heading);
     followSlope(a0, a1);
 
     s.rotation.z += (-s.slopeAngle - s.rotation.z) * 0.2f;
@@ -35,11 +35,11 @@ void Rider::groundStep() {
 
 void Rider::takeGroundContact() {
     RiderState& s = state_;
-    ProbeResult& nose = s.groundSamples[0];
-    ProbeResult& tail = s.groundSamples[1];
+    ProbeResult& nose = s.groundSamples[RiderState::nosePoint];
+    ProbeResult& tail = s.groundSamples[RiderState::tailPoint];
     bool noseOnGround = hasGround(nose);
     bool tailOnGround = hasGround(tail);
-    bool centreOnGround = hasGround(s.groundSamples[2]);
+    bool centreOnGround = hasGround(s.groundSamples[RiderState::centrePoint]);
 
     if (noseOnGround && tailOnGround) {
         // 0.62 of the way from the tail height to the nose height.
@@ -67,7 +67,7 @@ void Rider::moveAlongGround() {
     float d = s.speed * cosDegrees(s.slopeAngle) / s.stepRate;
     float dx = d * cosDegrees(s.rotation.y);
     float dz = d * sinDegrees(s.rotation.y);
-    const Vec3& centre = s.worldPoints[2];
+    const Vec3& centre = s.worldPoints[RiderState::centrePoint];
     if (fences::moveCrosses(centre, Vec3{centre.x + dx, centre.y, centre.z - dz})) {
         s.speed = 0.0f;
         return;
@@ -111,13 +111,14 @@ void Rider::takeOff() {
 
 float Rider::popWindow() const {
     const RiderState& s = state_;
-    float window = (s.worldPoints[0].x - s.worldPoints[2].x) * 4.0f / s.speed;
+    const int nose = RiderState::nosePoint, centre = RiderState::centrePoint;
+    float window = (s.worldPoints[nose].x - s.worldPoints[centre].x) * 4.0f / s.speed;
     if (window > 0.0f && std::isfinite(window)) {
         return window;
     }
     // From a standstill, or with the nose not ahead in x, the window would be
     // infinite, zero or negative: time it as a level board at 1 unit per second or more.
-    float reach = s.bodyPoints[0].x - s.bodyPoints[2].x;
+    float reach = s.bodyPoints[nose].x - s.bodyPoints[centre].x;
     return reach * 4.0f / std::max(s.speed, 1.0f);
 }
 
@@ -134,5 +135,6 @@ void Rider::updateSpeed() {
 }
 
 bool Rider::hitsFence() const {
-    return fences::boardLiesAcross(state_.worldPoints[0], state_.worldPoints[2]);
+    return fences::boardLiesAcross(state_.worldPoints[RiderState::nosePoint],
+                                   state_.worldPoints[RiderState::centrePoint]);
 }

@@ -1,11 +1,26 @@
 // The landing judgement at touch-down, the crash, and the crash slide to rest.
 #include <cmath>
 
+#include "common/TimingBands.h"
 #include "rider/Fences.h"
 #include "rider/Rider.h"
 #include "rider/RiderMath.h"
 
 using namespace riderMath;
+
+namespace {
+
+// Windows of the spin around 180 degrees, the board landing backwards.
+struct SpinWindow {
+    float low;
+    float high;
+};
+// A landing with the spin in here, ends included, is a clean switch landing.
+constexpr SpinWindow switchLandable{170.0f, 190.0f};
+// A clean landing with the spin in here, ends excluded, rides on switch afterwards.
+constexpr SpinWindow switchRidden{160.0f, 200.0f};
+
+}  // namespace
 
 void Rider::judgeLanding() {
     RiderState& s = state_;
@@ -16,30 +31,32 @@ void Rider::judgeLanding() {
     s.airborne = false;
     s.timeScale = 1.0f;
     float spin = s.trickRotation.y;
-    if (spin > 160.0f && spin < 200.0f) {
+    if (spin > switchRidden.low && spin < switchRidden.high) {
         s.landedSwitch = true;
     }
-    s.timingValue = 0;
+    s.timingValue = timing::none;
 }
 
 bool Rider::isCrashLanding() const {
     const RiderState& s = state_;
     const Vec3* p = s.worldPoints.data();
     const ProbeResult* g = s.groundSamples.data();
-    bool noseIn = p[0].y < g[0].height;
-    bool tailIn = p[1].y < g[1].height;
-    if (noseIn && g[1].height + 0.4f < p[1].y) {
+    const int nose = RiderState::nosePoint, tail = RiderState::tailPoint;
+    bool noseIn = p[nose].y < g[nose].height;
+    bool tailIn = p[tail].y < g[tail].height;
+    if (noseIn && g[tail].height + 0.4f < p[tail].y) {
         return true;
     }
-    if (tailIn && g[0].height + 0.4f < p[0].y) {
+    if (tailIn && g[nose].height + 0.4f < p[nose].y) {
         return true;
     }
     float spin = s.trickRotation.y;
-    bool spinLands = spin <= 10.0f || spin >= 350.0f || (spin >= 170.0f && spin <= 190.0f);
+    bool spinLands = spin <= 10.0f || spin >= 350.0f || (spin >= switchLandable.low && spin <= switchLandable.high);
     if (!spinLands) {
         return true;
     }
-    return p[3].y < g[3].height || p[4].y < g[4].height;
+    const int front = RiderState::frontBodyPoint, back = RiderState::backBodyPoint;
+    return p[front].y < g[front].height || p[back].y < g[back].height;
 }
 
 void Rider::crash() {
@@ -49,7 +66,7 @@ void Rider::crash() {
     s.crashHeading = s.rotation.y;
     s.trickRotation = Vec3{};
     s.timeScale = 1.0f;
-    s.timingValue = 0;
+    s.timingValue = timing::none;
 }
 
 void Rider::restoreFiniteState() {
@@ -72,7 +89,7 @@ void Rider::crashStep() {
     RiderState& s = state_;
     if (s.speed > 3.0f) {
         s.speed -= 3.0f / s.stepRate;
-        const ProbeResult& centre = s.groundSamples[2];
+        const ProbeResult& centre = s.groundSamples[RiderState::centrePoint];
         // Over no ground the probe's -15 is no floor to settle on.
         if (hasGround(centre)) {
             s.position.y -= (s.position.y - centre.height - 0.12f) * 0.2f;

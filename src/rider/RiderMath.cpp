@@ -1,19 +1,15 @@
 #include "rider/RiderMath.h"
 
+#include "common/Maths.h"
+
 #include <climits>
 #include <cmath>
 
 namespace riderMath {
 
-namespace {
-constexpr float pi = 3.14159265f;
-constexpr float degreesToRadians = pi / 180.0f;
-constexpr float radiansToDegrees = 180.0f / pi;
-}  // namespace
+float sinDegrees(float degrees) { return std::sin(degrees * maths::radiansPerDegreeF); }
 
-float sinDegrees(float degrees) { return std::sin(degrees * degreesToRadians); }
-
-float cosDegrees(float degrees) { return std::cos(degrees * degreesToRadians); }
+float cosDegrees(float degrees) { return std::cos(degrees * maths::radiansPerDegreeF); }
 
 float slopeAngle(const ProbeResult& sample, float headingDegrees) {
     float sine = sinDegrees(headingDegrees) * sample.normalZ + cosDegrees(headingDegrees) * sample.normalX;
@@ -25,7 +21,7 @@ float slopeAngle(const ProbeResult& sample, float headingDegrees) {
     } else if (sine < -1.0f) {
         sine = -1.0f;
     }
-    return std::asin(sine) * radiansToDegrees;
+    return std::asin(sine) * maths::degreesPerRadian;
 }
 
 bool hasGround(const ProbeResult& sample) {

@@ -7,8 +7,11 @@
 #include "common/Vec3.h"
 
 struct RiderState {
+    // The probe points, by where each one feels the ground: the board's ends and
+    // centre (the stance), the front and back of the upper body, and the point
+    // ahead of the flight path that foresees the landing.
+    enum ProbePoint { nosePoint, tailPoint, centrePoint, frontBodyPoint, backBodyPoint, lookAheadPoint };
     static constexpr int pointCount = 6;
-    static constexpr int lookAheadPoint = 5;
 
     // Parameters: written by reset, never changed afterwards.
     float gravity = 0.0f;
@@ -67,6 +70,9 @@ struct RiderState {
     float crashHeading = 0.0f;
 
     // Probe points: body space, world space, and the ground measured under each.
+    // worldPoints and groundSamples are shared with the kicker's ramp model through
+    // pointers World::reset hands over: every kicker draw reads the points and
+    // writes the samples (Model::probeTriangle), so they must keep their addresses.
     std::array<Vec3, pointCount> bodyPoints{};
     std::array<Vec3, pointCount> worldPoints{};
     std::array<ProbeResult, pointCount> groundSamples{};

@@ -1,17 +1,9 @@
 // Board: the rider on the snowboard, drawn by the World at the rider's pose.
 #pragma once
 
-#include <memory>
+#include "scene/SetPiece.h"
 
-class Model;
-
-class Board {
+class Board : public SetPiece {
 public:
     Board();  // loads "models\boada.txt"
-    virtual ~Board();
-
-    void draw();
-
-private:
-    std::unique_ptr<Model> model;
 };

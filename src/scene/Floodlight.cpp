@@ -1,5 +1,7 @@
 #include "scene/Floodlight.h"
 
+#include "common/Maths.h"
+
 #include <cmath>
 
 namespace {
@@ -13,7 +15,6 @@ constexpr double backTilt = 0.41386991407516727;
 constexpr double frontTilt = -0.815295675324681;
 constexpr double headTilt = 0.19699530748007588;
 constexpr double sideTilt = 0.6108652382;
-constexpr double radiansPerDegree = 0.01745329252;
 constexpr double mastRadius = 0.06;
 
 // The lamp head's trapezoid in its own plane, narrow edge at the top.
@@ -48,7 +49,7 @@ Floodlight::~Floodlight() = default;
 
 void Floodlight::computeMast() {
     for (int k = 0; k < ringPoints; ++k) {
-        const double theta = 10.0 * k * radiansPerDegree;
+        const double theta = 10.0 * k * maths::radiansPerDegree;
         const double c = std::cos(theta);
         const double s = std::sin(theta);
         shape.lowerRing[k] = point(mastRadius * c, 0.0, mastRadius * s);

@@ -6,6 +6,12 @@
 
 #include <cstdio>
 
+SetPiece::SetPiece(const char* fileName) : model(std::make_unique<Model>()) { load(*model, fileName); }
+
+SetPiece::~SetPiece() = default;
+
+void SetPiece::draw() { draw(*model); }
+
 void SetPiece::load(Model& model, const char* fileName) {
     if (model.load(fileName)) return;
     std::fputs("Couldn't load the model\n", stdout);

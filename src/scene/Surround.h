@@ -1,17 +1,9 @@
 // Surround: the snowy scenery around the course.
 #pragma once
 
-#include <memory>
+#include "scene/SetPiece.h"
 
-class Model;
-
-class Surround {
+class Surround : public SetPiece {
 public:
     Surround();  // loads "models\surround.txt"
-    virtual ~Surround();
-
-    void draw();
-
-private:
-    std::unique_ptr<Model> model;
 };

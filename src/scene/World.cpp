@@ -37,11 +37,10 @@ const char* const sprayTexture = "textures\\particle1.bmp";
 
 }  // namespace
 
-World::World() {
+World::World() : rider(std::make_unique<Rider>()) {
     board = std::make_unique<Board>();
     kicker = std::make_unique<Kicker>();
     skybox = std::make_unique<Skybox>();
-    riderModel = std::make_unique<Rider>();
     banners = std::make_unique<Banners>();
     surround = std::make_unique<Surround>();
     balanceGauge = std::make_unique<BalanceGauge>();
@@ -53,12 +52,14 @@ World::World() {
 World::~World() = default;
 
 void World::reset(float width, float height) {
-    riderModel->reset();
+    rider->reset();
     balanceGauge->reset(width, height);
     timingGauge->reset(width, height);
     createFloodlights();
-    kicker->setProbe(true, riderModel->worldPoints(), riderModel->pointCount());
-    kicker->setProbeResults(riderModel->groundSamples());
+    // From here on every kicker draw writes the ground under the rider's probe
+    // points into its samples (Model::probeTriangle), behind the rider's back.
+    kicker->setProbe(true, rider->worldPoints(), rider->pointCount());
+    kicker->setProbeResults(rider->groundSamples());
 }
 
 void World::createFloodlights() {
@@ -80,25 +81,25 @@ void World::render() {
     updateLights();
     // Measures the ground under the rider's points for the step that follows.
     kicker->draw();
-    if (!paused) riderModel->update();
+    if (!paused) rider->update();
     drawRider();
     banners->draw();
     drawGauges();
 }
 
 void World::drawGauges() {
-    timingGauge->draw(riderModel->timingValue());
-    if (!riderModel->isLandingApproach()) return;
-    balanceGauge->update(riderModel->balanceX(), riderModel->balanceY());
+    timingGauge->draw(rider->timingValue());
+    if (!rider->isLandingApproach()) return;
+    balanceGauge->update(rider->balanceX(), rider->balanceY());
     balanceGauge->draw(timingGauge->getPanelCentreX(), timingGauge->getPanelCentreY());
 }
 
 // The board model and the spray in the rider's frame; every transform is
 // undone by hand, in reverse, before the matrix is popped.
 void World::drawRider() {
-    const Vec3& pos = riderModel->position();
-    const Vec3& rot = riderModel->rotation();
-    const bool crashed = riderModel->isCrashed();
+    const Vec3& pos = rider->position();
+    const Vec3& rot = rider->rotation();
+    const bool crashed = rider->isCrashed();
     glPushMatrix();
         glTranslatef(pos.x, pos.y, pos.z);
         glRotatef(rot.x, 1.0f, 0.0f, 0.0f);
@@ -124,10 +125,10 @@ void World::drawRider() {
 }
 
 void World::drawBoardModel() {
-    if (riderModel->isAirborne()) {
+    if (rider->isAirborne()) {
         // Tricks turn the body about the flight pivot, not the rider's origin.
         const Vec3 p = Rider::flightPivot();
-        const Vec3& t = riderModel->trickRotation();
+        const Vec3& t = rider->trickRotation();
         glTranslatef(p.x, p.y, p.z);
         glRotatef(t.x, 1.0f, 0.0f, 0.0f);
         glRotatef(t.y, 0.0f, 1.0f, 0.0f);
@@ -139,7 +140,7 @@ void World::drawBoardModel() {
         glRotatef(-t.y, 0.0f, 1.0f, 0.0f);
         glRotatef(-t.x, 1.0f, 0.0f, 0.0f);
         glTranslatef(-p.x, -p.y, -p.z);
-    } else if (riderModel->landedSwitch() && !riderModel->isCrashed()) {
+    } else if (rider->landedSwitch() && !rider->isCrashed()) {
         glRotatef(180.0f, 0.0f, 1.0f, 0.0f);
             board->draw();
         glRotatef(-180.0f, 0.0f, 1.0f, 0.0f);
@@ -149,9 +150,9 @@ void World::drawBoardModel() {
 }
 
 void World::drawSpray() {
-    const bool crashed = riderModel->isCrashed();
-    if (!riderModel->isAirborne() && !crashed) rideSpray->draw(riderModel->speed(), paused);
-    if (crashed) crashSpray->draw(riderModel->speed(), paused);
+    const bool crashed = rider->isCrashed();
+    if (!rider->isAirborne() && !crashed) rideSpray->draw(rider->speed(), paused);
+    if (crashed) crashSpray->draw(rider->speed(), paused);
 }
 
 bool World::toggleLights() {

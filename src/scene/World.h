@@ -36,8 +36,9 @@ public:
     bool togglePause();
     void createFloodlights();
 
-    Rider& rider() { return *riderModel; }
-    const Rider& rider() const { return *riderModel; }
+    // The run's one rider, owned for the World's whole life; the input drives it.
+    const std::unique_ptr<Rider> rider;
+
     bool isNight() const { return lightsOn; }
     bool isPaused() const { return paused; }
 
@@ -50,7 +51,6 @@ private:
     std::unique_ptr<Kicker> kicker;
     std::unique_ptr<Board> board;
     std::unique_ptr<Skybox> skybox;
-    std::unique_ptr<Rider> riderModel;
     std::unique_ptr<BalanceGauge> balanceGauge;
     std::unique_ptr<TimingGauge> timingGauge;
     std::array<std::unique_ptr<Floodlight>, 7> floodlights;

@@ -1,5 +1,6 @@
 #include "ui/BalanceGauge.h"
 
+#include "common/Maths.h"
 #include "ui/NdcOverlay.h"
 
 #include <GL/gl.h>
@@ -7,16 +8,13 @@
 #include <cmath>
 
 namespace {
-const float degreesToRadians = 0.01745329252f;
 const float crossArm = 0.05f;
 }
 
 BalanceGauge::~BalanceGauge() = default;
 
 void BalanceGauge::reset(float windowWidth, float windowHeight) {
-    const bool usable = std::isfinite(windowWidth) && std::isfinite(windowHeight) && windowWidth > 0.0f &&
-                        windowHeight > 0.0f;
-    if (!usable) return;
+    if (!maths::isUsableSize(windowWidth, windowHeight)) return;
     radiusY = windowWidth * 0.2f / windowHeight;
 }
 
@@ -26,7 +24,7 @@ void BalanceGauge::update(float balanceX, float balanceY) {
 }
 
 void BalanceGauge::vertexAt(float centreX, float centreY, float degrees, float r) const {
-    const float a = degrees * degreesToRadians;
+    const float a = degrees * maths::radiansPerDegreeF;
     glVertex2f(centreX + std::cos(a) * radiusX * r, centreY + std::sin(a) * radiusY * r);
 }
 

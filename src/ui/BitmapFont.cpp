@@ -1,6 +1,7 @@
 #include "ui/BitmapFont.h"
 
 #include "image/Image.h"
+#include "ui/NdcOverlay.h"
 
 #include <GL/gl.h>
 
@@ -12,7 +13,7 @@ const int firstCharacter = 32;   // the space sits in the grid's top-left cell
 const int glyphsPerSet = 128;
 }
 
-BitmapFont::BitmapFont() : image(new Image), orthoWidth(32), orthoHeight(32) {}
+BitmapFont::BitmapFont() : image(std::make_unique<Image>()), orthoWidth(32), orthoHeight(32) {}
 
 BitmapFont::~BitmapFont() {
     if (listBase != 0) glDeleteLists(listBase, glyphCount);
@@ -20,7 +21,7 @@ BitmapFont::~BitmapFont() {
 
 void BitmapFont::load(const char* fileName) {
     if (listBase != 0) glDeleteLists(listBase, glyphCount);
-    image.reset(new Image);
+    image = std::make_unique<Image>();
     image->load(fileName);
     listBase = glGenLists(glyphCount);
     makeTexture();
@@ -79,13 +80,7 @@ void BitmapFont::print(int x, int y, const char* text, int set, float scale) con
     glDisable(GL_LIGHTING);
     glDisable(GL_DEPTH_TEST);
 
-        glMatrixMode(GL_PROJECTION);
-        glPushMatrix();
-        glLoadIdentity();
-        glOrtho(0.0, orthoWidth, 0.0, orthoHeight, -1.0, 1.0);
-        glMatrixMode(GL_MODELVIEW);
-        glPushMatrix();
-        glLoadIdentity();
+    NdcOverlay::beginArea(orthoWidth, orthoHeight);
         glTranslated(x, y, 0.0);
 
             glColor3f(1.0f, 1.0f, 1.0f);
@@ -94,11 +89,7 @@ void BitmapFont::print(int x, int y, const char* text, int set, float scale) con
                 glListBase(listBase - firstCharacter + static_cast<unsigned int>(glyphsPerSet * set));
                 glCallLists(static_cast<GLsizei>(characters.size()), GL_BYTE, characters.data());
             }
-
-        glMatrixMode(GL_PROJECTION);
-        glPopMatrix();
-        glMatrixMode(GL_MODELVIEW);
-        glPopMatrix();
+    NdcOverlay::end();
 
     glEnable(GL_DEPTH_TEST);
     glEnable(GL_LIGHTING);

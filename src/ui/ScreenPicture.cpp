@@ -9,7 +9,7 @@ const float paintedAspect = 0.75f;
 }
 
 ScreenPicture::ScreenPicture(const char* fileName, int windowWidth, int windowHeight)
-    : image(new Image), aspect(paintedAspect) {
+    : image(std::make_unique<Image>()), aspect(paintedAspect) {
     image->load(fileName);
     if (windowWidth > 0 && windowHeight > 0) {
         aspect = static_cast<float>(windowHeight) / static_cast<float>(windowWidth);

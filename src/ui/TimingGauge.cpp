@@ -1,11 +1,11 @@
 #include "ui/TimingGauge.h"
 
+#include "common/Maths.h"
+#include "common/TimingBands.h"
 #include "ui/BevelFrame.h"
 #include "ui/NdcOverlay.h"
 
 #include <GL/gl.h>
-
-#include <cmath>
 
 namespace {
 const float blue[3] = {0.0f, 0.33333334f, 0.91764706f};
@@ -13,16 +13,12 @@ const float green[3] = {0.25882354f, 0.6392157f, 0.25882354f};
 const float red[3] = {0.89411765f, 0.13725491f, 0.101960786f};
 const float barHeight = 0.2f;
 const float panelHeight = 0.52f;
-
-bool isUsableSize(float width, float height) {
-    return std::isfinite(width) && std::isfinite(height) && width > 0.0f && height > 0.0f;
-}
 }
 
 TimingGauge::~TimingGauge() = default;
 
 void TimingGauge::reset(float newWidth, float newHeight) {
-    if (!isUsableSize(newWidth, newHeight)) return;
+    if (!maths::isUsableSize(newWidth, newHeight)) return;
     windowWidth = newWidth;
     windowHeight = newHeight;
     panelCentreY = (windowWidth * scale / windowHeight) * 0.26f + y + scale * 0.1f;
@@ -50,13 +46,13 @@ void TimingGauge::draw(int value) const {
     glDisable(GL_TEXTURE_2D);
     NdcOverlay::begin();
 
-        if (value >= 1 && value < 100) {
+        if (value > timing::none && value < timing::tricksRunning) {
             drawBar(value, blue);
-        } else if (value == 100) {
-            drawBar(100, green);
-        } else if (value > 100 && value <= 200) {
+        } else if (value == timing::tricksRunning) {
+            drawBar(timing::tricksRunning, green);
+        } else if (value > timing::tricksRunning && value <= timing::approachEnd) {
             drawPanel();
-            drawBar(value - 100, red);
+            drawBar(value - timing::tricksRunning, red);
         }
 
     NdcOverlay::end();

@@ -66,5 +66,5 @@ TEST_F(InputTest, ReleasingAButtonMovesTheSteeringReference) {
     motion(900, 384);
     mouse(GLUT_RIGHT_BUTTON, GLUT_UP, 900, 384);
     passiveMotion(890, 384);
-    EXPECT_FLOAT_EQ(world->rider().rotation().y, 1.0f);
+    EXPECT_FLOAT_EQ(world->rider->rotation().y, 1.0f);
 }

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 // The sequence must match the classic LCG exactly: the rider's wobble and the
-// snow sprays are specified against it.
+// snow sprays were tuned on it, and the recorded demos replay it.
 TEST(Random, FollowsTheSharedSequenceFromItsStartState) {
     Random::setState(1);
     uint32_t state = 1;

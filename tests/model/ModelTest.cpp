@@ -35,7 +35,7 @@ const std::string badIndices = "Meshes: 2\n" +
 // materials' names; each bone's name, parent and number of keys.
 std::string summary(const Model& model) {
     std::ostringstream out;
-    out << model.getTotalFrames() << "@" << model.getCurrentFrame();
+    out << model.frameCount() << "@" << model.frame();
     for (int i = 0; i < model.meshCount(); ++i) {
         const Mesh& m = model.mesh(i);
         out << " " << m.vertices.size() << "v" << m.normals.size() << "n" << m.triangles.size() << "t@"
@@ -92,11 +92,12 @@ TEST(ModelLoad, FormatCornersTheSameWithLfOrCrLf) {
          "12@3"},
         {"Frames: 3\nFrame: 3\n", true, "3@3"}, {"Frames: 3\nFrame: 4\n", true, "3@1"},
         // Cut off in the triangles, by a comment, in a mesh header or in a material: what was read stays, a record
-        // not begun is not there, and nothing after it is read.
+        // not begun or a material or bone cut short is not there, and nothing after it is read.
         {"Meshes: 3\n" + mesh(-1, "1\n0 0 0 0 0 0 -1\n1\n0 1 0\n2\n0 0 0 0 0 0 0 1\n"), true, "0@0 1v1n1t@-1"},
         {"Meshes: 1\n" + mesh(-1, "2\n0 1 1 1 0 0 -1\n// note\n") + "Frames: 5\n", true, oneVertex},
         {"Meshes: 2\n\"a\" 0\n0\n0\n0\n", true, "0@0"},
-        {"Materials: 3\n\"m\"\n1 1 1 1\n0.5 0.5\n", true, "0@0 m"},
+        {"Materials: 3\n" + material + "\"m\"\n1 1 1 1\n0.5 0.5\n", true, "0@0 plain"},
+        {"Bones: 2\n" + rootBone + "\"b\"\n\"\"\n0 0 0 0 0 0 0\n2\n1 2 3 4\n", true, "0@0 root:0/0"},
         // Numbers that are not finite, or integers outside int, don't match.
         {"Meshes: 1\n" + mesh(-1, "2\n0 1 1 1 0 0 -1\n0 1 nan 1 0 0 -1\n"), true, oneVertex},
         {"Meshes: 1\n" + mesh(-1, "2\n0 1 1 1 0 0 -1\n0 inf 1 1 0 0 -1\n"), true, oneVertex},
@@ -104,7 +105,7 @@ TEST(ModelLoad, FormatCornersTheSameWithLfOrCrLf) {
         // Huge counts reserve nothing the file doesn't hold; negative ones read nothing.
         {"Materials: 99999999999\nMeshes: -5\nMeshes: 2147483647\n" + mesh(-1, "-2\n-1\n2147483647\n"), true,
          "0@0 0v0n0t@-1"},
-        {"Bones: 2000000000\n\"b\"\n\"\"\n0 0 0 0 0 0 0\n2000000000\n1 2 3 4\n", true, "0@0 b:1/0"},
+        {"Bones: 2000000000\n\"b\"\n\"\"\n0 0 0 0 0 0 0\n2000000000\n1 2 3 4\n", true, "0@0"},
         {badIndices, true, "0@0 3v2n2t@-1 0v0n0t@-1 plain b:0/0"},
         // Parents by name in any case; names cut to 31 characters; a parent no bone has fails the load.
         {"Bones: 3\n\"Kid\"\n\"" + q + "\"\n0 0 1 0 0 0 0\n0\n0\n\"" + q31 + "tail\"\n\"\"\n0 5 0 0 0 0 0\n0\n0\n"

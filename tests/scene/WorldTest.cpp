@@ -70,7 +70,7 @@ TEST_F(WorldTest, NightLightingSurvivesAResetAndTogglesBack) {
 }
 
 TEST_F(WorldTest, RenderStepsTheRiderOnTheCourseUnlessPaused) {
-    Rider& rider = world->rider();
+    Rider& rider = *world->rider;
     rider.setFrameRate(50);
     world->render();
     // Each frame measures the ground at the points of the step before, then
@@ -104,7 +104,7 @@ TEST_F(WorldTest, RenderLeavesTheSceneStateAsItFoundIt) {
     GLint depthBefore = 0;
     glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &depthBefore);
 
-    world->rider().setFrameRate(50);
+    world->rider->setFrameRate(50);
     for (int frame = 0; frame < 3; ++frame) world->render();
 
     GLint value = 0;
