@@ -31,12 +31,13 @@ configure_file(${dist_in}/changelog.in ${dist_out}/changelog @ONLY)
 configure_file(${dist_in}/quorvel.metainfo.xml.in ${dist_out}/${QUORVEL_APPSTREAM_ID}.metainfo.xml @ONLY)
 # Debian wants both compressed at the highest level, with no name or time
 # stamp in the gzip header (reproducible packages).
-add_custom_command(OUTPUT ${dist_out}/quorvel.6.gz ${dist_out}/changelog.gz
-  COMMAND gzip -9 -n -k -f quorvel.6 changelog
+configure_file(${CMAKE_SOURCE_DIR}/docs/demos.md ${dist_out}/demos.md COPYONLY)
+add_custom_command(OUTPUT ${dist_out}/quorvel.6.gz ${dist_out}/changelog.gz ${dist_out}/demos.md.gz
+  COMMAND gzip -9 -n -k -f quorvel.6 changelog demos.md
   WORKING_DIRECTORY ${dist_out}
-  DEPENDS ${dist_out}/quorvel.6 ${dist_out}/changelog
+  DEPENDS ${dist_out}/quorvel.6 ${dist_out}/changelog ${dist_out}/demos.md
   COMMENT "Compressing the manual page and the changelog")
-add_custom_target(quorvel_dist ALL DEPENDS ${dist_out}/quorvel.6.gz ${dist_out}/changelog.gz)
+add_custom_target(quorvel_dist ALL DEPENDS ${dist_out}/quorvel.6.gz ${dist_out}/changelog.gz ${dist_out}/demos.md.gz)
 
 install(TARGETS quorvel RUNTIME DESTINATION ${QUORVEL_INSTALL_PROGRAM})
 # A stripped program (cpack strips) loses the compiler's comment as well, as
@@ -52,5 +53,5 @@ install(FILES ${dist_in}/quorvel.desktop DESTINATION ${CMAKE_INSTALL_DATAROOTDIR
 install(FILES ${CMAKE_BINARY_DIR}/data/quorvel.png DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/128x128/apps)
 install(FILES ${dist_out}/${QUORVEL_APPSTREAM_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/metainfo)
 install(FILES ${dist_out}/quorvel.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
-install(FILES ${dist_in}/copyright ${dist_out}/changelog.gz DESTINATION ${QUORVEL_INSTALL_DOC})
+install(FILES ${dist_in}/copyright ${dist_out}/changelog.gz ${dist_out}/demos.md.gz DESTINATION ${QUORVEL_INSTALL_DOC})
 install(FILES ${dist_in}/lintian-overrides DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/lintian/overrides RENAME quorvel)
