@@ -1,5 +1,6 @@
 #include "scene/Banners.h"
 
+#include "common/CourseLayout.h"
 #include "image/Image.h"
 
 #include <GL/gl.h>
@@ -9,6 +10,16 @@ namespace {
 constexpr float boardBottom = 0.8f;
 constexpr float boardTop = 4.6f;
 
+// The boards stand on the fence lines, all of one length: three along each
+// side (joints x0 to x3), two from each corner of the end wall (joint z =
+// +-wallJoint) and the event banner between those (z = +-bannerHalf).
+constexpr float x0 = courseLayout::fenceStartX;
+constexpr float x3 = courseLayout::fenceEndX;
+constexpr float side = courseLayout::fenceSideZ;
+constexpr float length = (x3 - x0) / 3.0f;
+constexpr float x1 = x0 + length, x2 = x0 + 2.0f * length;
+constexpr float wallJoint = side - length, bannerHalf = side - 2.0f * length;
+
 // One board, standing on edge from its start to its end point (x, z).
 struct Board {
     Banners::Picture picture;
@@ -16,20 +27,22 @@ struct Board {
     float endX, endZ;
 };
 
-// The rows along z = -65 and z = +65, then the end wall at x = 265 either side
-// of the event banner.
+// The rows along z = -side and z = +side, then the end wall either side of the
+// event banner.
 const Board sponsorBoards[] = {
-    {Banners::sponsor5, 220.0f, -65.0f, 235.0f, -65.0f},
-    {Banners::sponsor5, 220.0f, 65.0f, 235.0f, 65.0f},
-    {Banners::sponsor4, 235.0f, -65.0f, 250.0f, -65.0f},
-    {Banners::sponsor4, 235.0f, 65.0f, 250.0f, 65.0f},
-    {Banners::sponsor3, 250.0f, -65.0f, 265.0f, -65.0f},
-    {Banners::sponsor3, 250.0f, 65.0f, 265.0f, 65.0f},
-    {Banners::sponsor2, 265.0f, -65.0f, 265.0f, -50.0f},
-    {Banners::sponsor2, 265.0f, 65.0f, 265.0f, 50.0f},
-    {Banners::sponsor1, 265.0f, -50.0f, 265.0f, -35.0f},
-    {Banners::sponsor1, 265.0f, 50.0f, 265.0f, 35.0f},
+    {Banners::sponsor5, x0, -side, x1, -side},
+    {Banners::sponsor5, x0, side, x1, side},
+    {Banners::sponsor4, x1, -side, x2, -side},
+    {Banners::sponsor4, x1, side, x2, side},
+    {Banners::sponsor3, x2, -side, x3, -side},
+    {Banners::sponsor3, x2, side, x3, side},
+    {Banners::sponsor2, x3, -side, x3, -wallJoint},
+    {Banners::sponsor2, x3, side, x3, wallJoint},
+    {Banners::sponsor1, x3, -wallJoint, x3, -bannerHalf},
+    {Banners::sponsor1, x3, wallJoint, x3, bannerHalf},
 };
+// The event banner's second face, just behind the first.
+constexpr float bannerBackX = x3 + 0.05f;
 
 void corner(float s, float t, float x, float y, float z) {
     glTexCoord2f(s, t);
@@ -72,8 +85,8 @@ void Banners::draw() const {
     glColorMaterial(GL_FRONT, GL_AMBIENT_AND_DIFFUSE);
 }
 
-// Both rows run their pictures from x = 220 toward x = 265, so from inside the
-// finish area the -z row reads unmirrored and the +z row mirrored.
+// Both rows run their pictures toward the end wall, so from inside the finish
+// area the -z row reads unmirrored and the +z row mirrored.
 void Banners::drawSponsorBoards() const {
     for (const Board& board : sponsorBoards) {
         glBindTexture(GL_TEXTURE_2D, images[board.picture]->texture);
@@ -91,14 +104,14 @@ void Banners::drawSponsorBoards() const {
 void Banners::drawEventBanner() const {
     glBindTexture(GL_TEXTURE_2D, images[event]->texture);
     glBegin(GL_QUADS);
-        corner(1.0f, 0.0f, 265.0f, boardBottom, 35.0f);
-        corner(0.0f, 0.0f, 265.0f, boardBottom, -35.0f);
-        corner(0.0f, 1.0f, 265.0f, boardTop, -35.0f);
-        corner(1.0f, 1.0f, 265.0f, boardTop, 35.0f);
+        corner(1.0f, 0.0f, x3, boardBottom, bannerHalf);
+        corner(0.0f, 0.0f, x3, boardBottom, -bannerHalf);
+        corner(0.0f, 1.0f, x3, boardTop, -bannerHalf);
+        corner(1.0f, 1.0f, x3, boardTop, bannerHalf);
 
-        corner(1.0f, 0.0f, 265.05f, boardBottom, -35.0f);
-        corner(0.0f, 0.0f, 265.05f, boardBottom, 35.0f);
-        corner(0.0f, 1.0f, 265.05f, boardTop, 35.0f);
-        corner(1.0f, 1.0f, 265.05f, boardTop, -35.0f);
+        corner(1.0f, 0.0f, bannerBackX, boardBottom, -bannerHalf);
+        corner(0.0f, 0.0f, bannerBackX, boardBottom, bannerHalf);
+        corner(0.0f, 1.0f, bannerBackX, boardTop, bannerHalf);
+        corner(1.0f, 1.0f, bannerBackX, boardTop, -bannerHalf);
     glEnd();
 }

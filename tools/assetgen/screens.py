@@ -10,14 +10,14 @@ import math
 import numpy as np
 
 from . import imagefile, paint
+from .layout import SCREENS
 
 # Seen at most about 1280 x 960 and magnified: 512 reads well and keeps
 # two 1024 pictures (16 MB with their mipmaps) out of memory.
 SIZE = 512
 VIEW = (1024, 768)   # the proportions the picture is seen at
-MENU_BUTTONS = {"Start": (0.195, 0.446, 0.425, 0.549), "Help": (0.195, 0.446, 0.573, 0.695),
-                "Quit": (0.195, 0.446, 0.767, 0.89)}
-HELP_BUTTONS = {"Back": (0.195, 0.446, 0.767, 0.89)}
+MENU_BUTTONS = dict(zip(["Start", "Help", "Quit"], SCREENS["menuButtons"], strict=True))
+HELP_BUTTONS = dict(zip(["Back"], SCREENS["helpButtons"], strict=True))
 BUTTON_FILL = (28, 74, 160)
 BUTTON_RIM = (250, 196, 40)
 RIM = 5

@@ -11,11 +11,10 @@ import math
 
 import numpy as np
 
+from .layout import COURSE
 from .profile import Profile, FINISH_HEIGHT, COURSE_END
 
-LAMP_FEET = [(5.22, 114.55, -21.2), (26.22, 100.42, 21.8), (65.22, 92.22, -22.2),
-             (114.22, 61.22, 38.2), (175.22, 11.55, -48.2), (212.22, 0.0, 61.2),
-             (255.22, 0.0, -61.2)]
+LAMP_FEET = COURSE["lampFeet"]
 
 SKY_X = (-250.0, 350.0)
 SKY_Z = (-300.0, 300.0)
