@@ -1,7 +1,6 @@
 #include "scene/Banners.h"
 
 #include "common/CourseLayout.h"
-#include "image/Image.h"
 
 #include <GL/gl.h>
 
@@ -20,8 +19,8 @@ constexpr float length = (x3 - x0) / 3.0f;
 constexpr float x1 = x0 + length, x2 = x0 + 2.0f * length;
 constexpr float wallJoint = side - length, bannerHalf = side - 2.0f * length;
 
-// One board, standing on edge from its start to its end point (x, z).
-struct Board {
+// One sponsor board, standing on edge from its start to its end point (x, z).
+struct SponsorBoard {
     Banners::Picture picture;
     float startX, startZ;
     float endX, endZ;
@@ -29,7 +28,7 @@ struct Board {
 
 // The rows along z = -side and z = +side, then the end wall either side of the
 // event banner.
-const Board sponsorBoards[] = {
+const SponsorBoard sponsorBoards[] = {
     {Banners::sponsor5, x0, -side, x1, -side},
     {Banners::sponsor5, x0, side, x1, side},
     {Banners::sponsor4, x1, -side, x2, -side},
@@ -51,28 +50,16 @@ void corner(float s, float t, float x, float y, float z) {
 
 }  // namespace
 
-Banners::Banners() {
-    for (auto& picture : images) picture = std::make_unique<Image>();
-    loadTextures();
-}
+Banners::Banners()
+    : textures({{sponsor5, "textures\\dapplecrux.bmp"},
+                {sponsor4, "textures\\brolunt.bmp"},
+                {sponsor3, "textures\\wornel.bmp"},
+                {sponsor2, "textures\\krenn.bmp"},
+                {sponsor1, "textures\\ulmar.bmp"},
+                {event, "textures\\qvl_banner.bmp"}},
+               GL_LINEAR_MIPMAP_NEAREST, false) {}
 
 Banners::~Banners() = default;
-
-void Banners::loadTextures() {
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    loadPicture(sponsor5, "textures\\dapplecrux.bmp");
-    loadPicture(sponsor4, "textures\\brolunt.bmp");
-    loadPicture(sponsor3, "textures\\wornel.bmp");
-    loadPicture(sponsor2, "textures\\krenn.bmp");
-    loadPicture(sponsor1, "textures\\ulmar.bmp");
-    loadPicture(event, "textures\\qvl_banner.bmp");
-}
-
-void Banners::loadPicture(Picture picture, const char* fileName) {
-    Image& image = *images[picture];
-    image.load(fileName);
-    image.makeMipmappedRgbTexture(GL_LINEAR_MIPMAP_NEAREST);
-}
 
 void Banners::draw() const {
     glDisable(GL_CULL_FACE);
@@ -88,8 +75,8 @@ void Banners::draw() const {
 // Both rows run their pictures toward the end wall, so from inside the finish
 // area the -z row reads unmirrored and the +z row mirrored.
 void Banners::drawSponsorBoards() const {
-    for (const Board& board : sponsorBoards) {
-        glBindTexture(GL_TEXTURE_2D, images[board.picture]->texture);
+    for (const SponsorBoard& board : sponsorBoards) {
+        glBindTexture(GL_TEXTURE_2D, textures.texture(board.picture));
         glBegin(GL_QUADS);
             corner(0.0f, 0.0f, board.startX, boardBottom, board.startZ);
             corner(1.0f, 0.0f, board.endX, boardBottom, board.endZ);
@@ -102,7 +89,7 @@ void Banners::drawSponsorBoards() const {
 // Two quads back to back, each wound so that front-face culling leaves it to
 // the viewers on its own side, who both read the picture unmirrored.
 void Banners::drawEventBanner() const {
-    glBindTexture(GL_TEXTURE_2D, images[event]->texture);
+    glBindTexture(GL_TEXTURE_2D, textures.texture(event));
     glBegin(GL_QUADS);
         corner(1.0f, 0.0f, x3, boardBottom, bannerHalf);
         corner(0.0f, 0.0f, x3, boardBottom, -bannerHalf);
