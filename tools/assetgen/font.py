@@ -41,7 +41,7 @@ def atlas():
         for code in range(FIRST, LAST + 1):
             g = glyph_index(code, glyph_set)
             row, column = divmod(g, GRID)
-            alpha[row * CELL:(row + 1) * CELL, column * CELL:(column + 1) * CELL] = _glyph(code, font)
+            alpha[row * CELL : (row + 1) * CELL, column * CELL : (column + 1) * CELL] = _glyph(code, font)
     picture = np.ones((CELL * GRID, CELL * GRID, 4), np.float32)
     picture[:, :, 3] = alpha
     return paint.to_bytes(picture)
