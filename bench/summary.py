@@ -9,12 +9,12 @@ import statistics
 import sys
 
 BUDGETS = {
-    "replay_ratio": 0.9,      # the game's frame rate, x glretrace's replay of the same frames, at least
-    "fps": 60.0,              # frames per second, at least, wherever the replay reaches it
-    "startup_ms": 300.0,      # process start to the first frame, at most
-    "update_ns": 1000.0,      # one Rider::update, at most
-    "probe_share": 0.05,      # the probe's share of a day frame, at most
-    "hwm_mb": 150.0,          # peak resident memory of a whole run, at most
+    "replay_ratio": 0.9,  # the game's frame rate, x glretrace's replay of the same frames, at least
+    "fps": 60.0,  # frames per second, at least, wherever the replay reaches it
+    "startup_ms": 300.0,  # process start to the first frame, at most
+    "update_ns": 1000.0,  # one Rider::update, at most
+    "probe_share": 0.05,  # the probe's share of a day frame, at most
+    "hwm_mb": 150.0,  # peak resident memory of a whole run, at most
 }
 
 
@@ -105,14 +105,17 @@ def main(results):
         say(f"  {name:<32}{cpu:>10.0f} ns")
 
     assets = medians(os.path.join(results, "assets.json"))
-    probe = max((cpu for name, (_, cpu, _) in assets.items() if name.startswith("BM_KickerProbeOnly")),
-                default=math.nan)
+    probe = max(
+        (cpu for name, (_, cpu, _) in assets.items() if name.startswith("BM_KickerProbeOnly")), default=math.nan
+    )
     day_fps = rates.get("day", (math.nan, math.nan))[0]
     day_frame_ns = 1e9 / day_fps if day_fps else math.nan
     probe_share = probe / day_frame_ns
     say("")
-    say(f"Kicker probe, six points, worst place on the course: {probe / 1000:.1f} us "
-        f"= {100 * probe_share:.2f} % of a day frame ({day_frame_ns / 1e6:.1f} ms)")
+    say(
+        f"Kicker probe, six points, worst place on the course: {probe / 1000:.1f} us "
+        f"= {100 * probe_share:.2f} % of a day frame ({day_frame_ns / 1e6:.1f} ms)"
+    )
     say("Loaders, median CPU time:")
     for name, (_, cpu, _) in sorted(assets.items()):
         if name.startswith(("BM_ModelLoad", "BM_ImageLoad", "BM_MaterialTexture")):
@@ -125,8 +128,14 @@ def main(results):
         say("Frame parts at the start of a run, each after a clear, the clear's cost taken off")
         say("(medians; process CPU counts the rasteriser's threads):")
         say(f"  {'part':<28}{'wall ms':>9}{'process CPU ms':>16}")
-        parts = sorted(((cpu - clear_cpu, real - clear_wall, name) for name, (real, _, cpu) in frame.items()
-                        if name != "BM_Clear" and not name.startswith("BM_Run")), reverse=True)
+        parts = sorted(
+            (
+                (cpu - clear_cpu, real - clear_wall, name)
+                for name, (real, _, cpu) in frame.items()
+                if name != "BM_Clear" and not name.startswith("BM_Run")
+            ),
+            reverse=True,
+        )
         for cpu, wall, name in parts:
             say(f"  {name:<28}{wall / 1e6:>9.2f}{cpu / 1e6:>16.2f}")
         say(f"  {'(clear alone)':<28}{clear_wall / 1e6:>9.2f}{clear_cpu / 1e6:>16.2f}")

@@ -14,10 +14,6 @@
 
 namespace {
 
-// The numbers MenuScreen::buttonAt and HelpScreen::buttonAt give, 0 being none.
-enum MenuButton { startButton = 1, helpButton = 2, quitButton = 3 };
-enum HelpButton { backButton = 1 };
-
 float fractionOf(int value, int size) { return static_cast<float>(value) / static_cast<float>(size); }
 
 float fractionX(int x) { return fractionOf(x, window->width()); }
@@ -99,15 +95,15 @@ void runKey(unsigned char key) {
 
 void menuClick(int x, int y) {
     switch (menuScreen->buttonAt(fractionX(x), fractionY(y))) {
-    case quitButton: quitGame();
-    case helpButton: helpShown = true; break;
-    case startButton: enterRun(); break;
+    case MenuScreen::quitButton: quitGame();
+    case MenuScreen::helpButton: helpShown = true; break;
+    case MenuScreen::startButton: enterRun(); break;
     default: break;
     }
 }
 
 void helpClick(int x, int y) {
-    if (helpScreen->buttonAt(fractionX(x), fractionY(y)) != backButton) return;
+    if (helpScreen->buttonAt(fractionX(x), fractionY(y)) != HelpScreen::backButton) return;
     helpShown = false;
     glutSetCursor(GLUT_CURSOR_CROSSHAIR);
 }

@@ -1,8 +1,14 @@
 #include "rider/Fences.h"
 
+#include "common/CourseLayout.h"
+
 namespace fences {
 
 namespace {
+
+constexpr float startX = courseLayout::fenceStartX;
+constexpr float endX = courseLayout::fenceEndX;
+constexpr float sideZ = courseLayout::fenceSideZ;
 
 bool within(float value, float low, float high) { return value >= low && value <= high; }
 

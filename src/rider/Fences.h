@@ -1,13 +1,9 @@
-// Fences: the three fence lines around the finish area (z = -65, z = 65, x = 265).
+// Fences: the three fence lines around the finish area (common/CourseLayout.h), as the rider meets them.
 #pragma once
 
 #include "common/Vec3.h"
 
 namespace fences {
-
-constexpr float startX = 220.0f;
-constexpr float endX = 265.0f;
-constexpr float sideZ = 65.0f;
 
 // True when the board, from its centre to its nose (pushed on by 0.4), lies
 // across a fence line, from either side.

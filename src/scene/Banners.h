@@ -1,10 +1,7 @@
 // Banners: the sponsor boards and the event banner around the finish area.
 #pragma once
 
-#include <array>
-#include <memory>
-
-class Image;
+#include "scene/TextureSet.h"
 
 class Banners {
 public:
@@ -22,13 +19,9 @@ public:
     // front material only.
     void draw() const;
 
-    const Image& image(Picture picture) const { return *images[picture]; }
-
 private:
-    void loadTextures();
-    void loadPicture(Picture picture, const char* fileName);
     void drawSponsorBoards() const;
     void drawEventBanner() const;
 
-    std::array<std::unique_ptr<Image>, pictureCount> images;
+    TextureSet textures;
 };

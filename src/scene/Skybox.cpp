@@ -1,7 +1,5 @@
 #include "scene/Skybox.h"
 
-#include "image/Image.h"
-
 #include <GL/gl.h>
 
 namespace {
@@ -13,30 +11,16 @@ struct Corner {
 
 }  // namespace
 
-Skybox::Skybox() {
-    for (auto& face : images) face = std::make_unique<Image>();
-    loadTextures();
-}
+Skybox::Skybox()
+    : textures({{left, "textures\\left.bmp"},
+                {right, "textures\\right.bmp"},
+                {bottom, "textures\\bottom.bmp"},
+                {top, "textures\\top.bmp"},
+                {back, "textures\\back.bmp"},
+                {front, "textures\\front.bmp"}},
+               GL_LINEAR_MIPMAP_LINEAR, true) {}
 
 Skybox::~Skybox() = default;
-
-void Skybox::loadTextures() {
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    loadFace(left, "textures\\left.bmp");
-    loadFace(right, "textures\\right.bmp");
-    loadFace(bottom, "textures\\bottom.bmp");
-    loadFace(top, "textures\\top.bmp");
-    loadFace(back, "textures\\back.bmp");
-    loadFace(front, "textures\\front.bmp");
-}
-
-void Skybox::loadFace(Face face, const char* fileName) {
-    Image& picture = *images[face];
-    picture.load(fileName);
-    picture.makeMipmappedRgbTexture(GL_LINEAR_MIPMAP_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
-}
 
 // The faces wind counter-clockwise as seen from inside, against the scene's
 // front-face culling, so back faces are culled while the box is drawn.
@@ -65,7 +49,7 @@ void Skybox::drawFaces() const {
     };
     const Face order[faceCount] = {left, right, bottom, top, back, front};
     for (int i = 0; i < faceCount; ++i) {
-        glBindTexture(GL_TEXTURE_2D, images[order[i]]->texture);
+        glBindTexture(GL_TEXTURE_2D, textures.texture(order[i]));
         glBegin(GL_QUADS);
         for (const Corner& c : faces[i]) {
             glTexCoord2f(c.s, c.t);

@@ -1,10 +1,7 @@
 // Skybox: the textured box of sky and surroundings that stands around the course.
 #pragma once
 
-#include <array>
-#include <memory>
-
-class Image;
+#include "scene/TextureSet.h"
 
 class Skybox {
 public:
@@ -21,17 +18,13 @@ public:
     // material tracking the front material only.
     void draw() const;
 
-    const Image& image(Face face) const { return *images[face]; }
-
 private:
-    void loadTextures();
-    void loadFace(Face face, const char* fileName);
     void drawFaces() const;
 
     float width = 600.0f;
     float height = 180.0f;
     float depth = 600.0f;
-    std::array<std::unique_ptr<Image>, faceCount> images;
+    TextureSet textures;
     float originX = -250.0f;
     float originY = 0.0f;
     float originZ = -300.0f;

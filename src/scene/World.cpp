@@ -1,5 +1,6 @@
 #include "scene/World.h"
 
+#include "common/CourseLayout.h"
 #include "effects/CrashSpray.h"
 #include "effects/SlopeSpray.h"
 #include "rider/Rider.h"
@@ -15,23 +16,6 @@
 #include <GL/gl.h>
 
 namespace {
-
-struct LampPlacement {
-    Vec3 position;
-    Vec3 rotation;
-};
-
-// In alternation on the two sides of the slope, descending with x; those on
-// the +z side turned to face the course.
-const std::array<LampPlacement, 7> lampPlacements = {{
-    {{5.22f, 114.55f, -21.2f}, {0.0f, 0.0f, 0.0f}},
-    {{26.22f, 100.42f, 21.8f}, {0.0f, 180.0f, 0.0f}},
-    {{65.22f, 92.22f, -22.2f}, {0.0f, 0.0f, 0.0f}},
-    {{114.22f, 61.22f, 38.2f}, {0.0f, 180.0f, 0.0f}},
-    {{175.22f, 11.55f, -48.2f}, {0.0f, 0.0f, 0.0f}},
-    {{212.22f, 0.0f, 61.2f}, {0.0f, 180.0f, 0.0f}},
-    {{255.22f, 0.0f, -61.2f}, {0.0f, 0.0f, 0.0f}},
-}};
 
 const char* const sprayTexture = "textures\\particle1.bmp";
 
@@ -65,8 +49,10 @@ void World::reset(float width, float height) {
 void World::createFloodlights() {
     for (size_t i = 0; i < floodlights.size(); ++i) {
         auto lamp = std::make_unique<Floodlight>(static_cast<int>(i) + 1);
-        lamp->setPosition(lampPlacements[i].position);
-        lamp->setRotation(lampPlacements[i].rotation);
+        const Vec3& foot = courseLayout::lampFeet[i];
+        lamp->setPosition(foot);
+        // Those on the +z side turn to face the course.
+        lamp->setRotation({0.0f, foot.z > 0.0f ? 180.0f : 0.0f, 0.0f});
         lamp->setupLight();
         floodlights[i] = std::move(lamp);
     }

@@ -2,7 +2,10 @@
 // the run back to its start, and draws one frame while stepping the rider.
 #pragma once
 
+#include "common/CourseLayout.h"
+
 #include <array>
+#include <iterator>
 #include <memory>
 
 class BalanceGauge;
@@ -53,7 +56,7 @@ private:
     std::unique_ptr<Skybox> skybox;
     std::unique_ptr<BalanceGauge> balanceGauge;
     std::unique_ptr<TimingGauge> timingGauge;
-    std::array<std::unique_ptr<Floodlight>, 7> floodlights;
+    std::array<std::unique_ptr<Floodlight>, std::size(courseLayout::lampFeet)> floodlights;
     std::unique_ptr<SlopeSpray> rideSpray;
     std::unique_ptr<CrashSpray> crashSpray;
     std::unique_ptr<Banners> banners;

@@ -2,15 +2,16 @@
 
 #include "image/Image.h"
 #include "ui/NdcOverlay.h"
+#include "ui/ScreenLayout.h"
 
 #include <GL/gl.h>
 
 namespace {
-const unsigned int glyphCount = 256;
-const unsigned int gridSize = 16;
-const float cellSize = 0.0625f;  // one grid cell in texture coordinates
-const int firstCharacter = 32;   // the space sits in the grid's top-left cell
-const int glyphsPerSet = 128;
+const unsigned int gridSize = screenLayout::fontGrid;
+const unsigned int glyphCount = gridSize * gridSize;
+const float cellSize = 1.0f / gridSize;  // one grid cell in texture coordinates
+const int firstCharacter = screenLayout::fontFirstCharacter;
+const int glyphsPerSet = screenLayout::fontGlyphsPerSet;
 }
 
 BitmapFont::BitmapFont() : image(std::make_unique<Image>()), orthoWidth(32), orthoHeight(32) {}

@@ -1,4 +1,4 @@
-// BitmapFont: draws short strings over the frame from a 16 x 16 grid of glyphs in one RGBA texture.
+// BitmapFont: draws short strings over the frame from the grid of glyphs (ui/ScreenLayout.h) in one RGBA texture.
 #pragma once
 
 #include <memory>

@@ -1,22 +1,13 @@
-// MenuScreen: the full-screen menu picture and its three buttons (start, help, quit).
+// MenuScreen: the full-screen menu picture and its three buttons, 1 start, 2 help, 3 quit.
 #pragma once
 
-#include "ui/ScreenPicture.h"
+#include "ui/ButtonScreen.h"
+#include "ui/ScreenLayout.h"
 
-class MenuScreen {
+class MenuScreen : public ButtonScreen<screenLayout::menuButtons> {
 public:
-    MenuScreen(const char* fileName, int windowWidth, int windowHeight);
-    virtual ~MenuScreen();
+    // What buttonAt returns, in the table's order.
+    enum Button { noButton = 0, startButton = 1, helpButton = 2, quitButton = 3 };
 
-    void draw() const { picture.draw(); }
-    float getAspect() const { return picture.getAspect(); }
-
-    // The pointer in window fractions, y from the top. Only the fixed button
-    // rectangles are consulted.
-    static bool isOverButton(float fx, float fy);
-    // 1 start, 2 help, 3 quit, 0 none.
-    static int buttonAt(float fx, float fy);
-
-private:
-    ScreenPicture picture;
+    using ButtonScreen::ButtonScreen;
 };

@@ -22,7 +22,7 @@ public:
     void draw() const;
 
     // Window height over window width, from the constructor's size.
-    float getAspect() const { return aspect; }
+    float aspectRatio() const { return aspect; }
 
 private:
     void makeTexture();

@@ -11,15 +11,35 @@ import sys
 import tempfile
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-FIELDS = ("screen", "lights", "pause", "phase", "x", "y", "z", "rx", "ry", "rz",
-          "speed", "tx", "ty", "tz", "bx", "by", "ex", "ey", "ez")
+FIELDS = (
+    "screen",
+    "lights",
+    "pause",
+    "phase",
+    "x",
+    "y",
+    "z",
+    "rx",
+    "ry",
+    "rz",
+    "speed",
+    "tx",
+    "ty",
+    "tz",
+    "bx",
+    "by",
+    "ex",
+    "ey",
+    "ez",
+)
 FIGURES = re.compile(r"^(\d+) frames, [\d.]+ seconds, [\d.]+ frames per second$", re.M)
-FENCE_X = (262.0, 266.0)   # where a run comes to rest against the finish fence
-LIP_X = (35.0, 50.0)        # where the kicker's lip throws the rider
+FENCE_X = (262.0, 266.0)  # where a run comes to rest against the finish fence
+LIP_X = (35.0, 50.0)  # where the kicker's lip throws the rider
 
 
 class Frame:
     """One displayed frame: the input that came before it and the state it left."""
+
     def __init__(self):
         self.keys, self.state = [], None
 
@@ -62,9 +82,11 @@ def turns(frames):
 
 def comes_to_rest(frames, where, phase):
     last = frames[-1]
-    expect(last.speed < 1e-3 and where[0] <= last.x <= where[1] and last.phase == phase,
-           "the rider ends %s at x %.1f, speed %g; expected %s at rest in x %s" %
-           (last.phase, last.x, last.speed, phase, where))
+    expect(
+        last.speed < 1e-3 and where[0] <= last.x <= where[1] and last.phase == phase,
+        "the rider ends %s at x %.1f, speed %g; expected %s at rest in x %s"
+        % (last.phase, last.x, last.speed, phase, where),
+    )
 
 
 def lands(frames, phase):
@@ -72,10 +94,11 @@ def lands(frames, phase):
     landed = frames[touch_down + 1]
     expect(landed.phase == phase, "the landing ends in %s, not %s" % (landed.phase, phase))
     expect(LIP_X[0] <= frames[take_off].x <= LIP_X[1], "take-off at x %.1f, not at the lip" % frames[take_off].x)
-    print("take-off at x %.1f, %d frames in the air, %s at x %.1f after %.0f degrees of spin" %
-          (frames[take_off].x, touch_down - take_off + 1, phase, landed.x,
-           turns(frames[take_off:touch_down + 1])))
-    return frames[take_off:touch_down + 1], landed
+    print(
+        "take-off at x %.1f, %d frames in the air, %s at x %.1f after %.0f degrees of spin"
+        % (frames[take_off].x, touch_down - take_off + 1, phase, landed.x, turns(frames[take_off : touch_down + 1]))
+    )
+    return frames[take_off : touch_down + 1], landed
 
 
 def run_frames(frames):
@@ -138,21 +161,26 @@ def check_night(frames, printed):
     restart = next(f for f in frames if "r" in f.keys)
     expect(restart.x < 1.0, "the restart left the rider at x %.1f" % restart.x)
     menu = next(f for f in frames if "q" in f.keys)
-    expect((menu.screen, menu.lights) == ("menu", "day"), "q from a night run shows the %s by %s" %
-           (menu.screen, menu.lights))
+    expect(
+        (menu.screen, menu.lights) == ("menu", "day"),
+        "q from a night run shows the %s by %s" % (menu.screen, menu.lights),
+    )
 
 
 def check_pause_restart(frames, printed):
     pauses = [i for i, f in enumerate(frames) if "b" in f.keys]
     expect(len(pauses) == 2, "expected two b presses, saw %d" % len(pauses))
-    held = frames[pauses[0]:pauses[1]]
-    expect(all(f.pause == "paused" and f.state[4:] == held[0].state[4:] for f in held),
-           "the rider moved while paused")
-    expect(frames[pauses[1]].pause == "running" and frames[pauses[1] + 5].x > frames[pauses[1]].x,
-           "the rider did not move on after the second b")
+    held = frames[pauses[0] : pauses[1]]
+    expect(all(f.pause == "paused" and f.state[4:] == held[0].state[4:] for f in held), "the rider moved while paused")
+    expect(
+        frames[pauses[1]].pause == "running" and frames[pauses[1] + 5].x > frames[pauses[1]].x,
+        "the rider did not move on after the second b",
+    )
     restart = next(i for i, f in enumerate(frames) if "r" in f.keys)
-    expect(frames[restart - 1].x > 5.0 and frames[restart].x < 1.0,
-           "r moved the rider from x %.1f to %.1f, not back to the top" % (frames[restart - 1].x, frames[restart].x))
+    expect(
+        frames[restart - 1].x > 5.0 and frames[restart].x < 1.0,
+        "r moved the rider from x %.1f to %.1f, not back to the top" % (frames[restart - 1].x, frames[restart].x),
+    )
 
 
 def check_screens(frames, printed):
@@ -171,8 +199,9 @@ def play(name, tmp):
     command = [os.environ["QUORVEL_BIN"], "--window", "320x256", "--timedemo", demo, "--record", replay]
     # Mesa reports every GL error on stderr, which must stay empty.
     environment = dict(os.environ, MESA_DEBUG="1")
-    run = subprocess.run(command, cwd=os.environ["QUORVEL_DATA"], env=environment, capture_output=True, text=True,
-                         timeout=900)
+    run = subprocess.run(
+        command, cwd=os.environ["QUORVEL_DATA"], env=environment, capture_output=True, text=True, timeout=900
+    )
     sys.stdout.write(run.stdout)
     expect(run.returncode == 0, "the game ended with exit code %d:\n%s" % (run.returncode, run.stderr[-3000:]))
     expect(not run.stderr, "the game wrote to stderr:\n" + run.stderr[-3000:])
@@ -189,8 +218,11 @@ def main():
     expect(figures and int(figures.group(1)) == len(played), "no timedemo figures for %d frames" % len(played))
     for i, (a, b) in enumerate(zip(frames_of(recorded), played)):
         expect(a.state == b.state, "frame %d differs from the recording:\n  %s\n  %s" % (i + 1, a.state, b.state))
-    expect(len(frames_of(recorded)) == len(played), "the replay has %d frames, the recording %d: "
-           "the game did not quit where the recording did" % (len(played), len(frames_of(recorded))))
+    expect(
+        len(frames_of(recorded)) == len(played),
+        "the replay has %d frames, the recording %d: "
+        "the game did not quit where the recording did" % (len(played), len(frames_of(recorded))),
+    )
     globals()["check_" + name](played, printed)
     print("%s: %d frames as recorded" % (name, len(played)))
 

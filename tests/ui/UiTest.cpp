@@ -2,12 +2,12 @@
 #include "image/PictureFiles.h"
 #include "support/GlContext.h"
 #include "support/TempDir.h"
-#include "support/TestPaths.h"
 #include "ui/BalanceGauge.h"
 #include "ui/BitmapFont.h"
 #include "ui/FormatInt.h"
 #include "ui/HelpScreen.h"
 #include "ui/MenuScreen.h"
+#include "ui/ScreenLayout.h"
 #include "ui/TimingGauge.h"
 
 #include <GL/gl.h>
@@ -15,9 +15,10 @@
 
 #include <climits>
 #include <cmath>
-#include <fstream>
 #include <functional>
 #include <limits>
+#include <tuple>
+#include <vector>
 
 using namespace PictureFiles;
 using Rgb = std::array<int, 3>;
@@ -161,19 +162,15 @@ TEST(BitmapFont, GlyphsLandWhereThePenPutsThemAndNothingElseIsDrawn) {
     glDeleteLists(foreign, 128);
 }
 
-// The buttons answer where the generator paints them on the menu and help pictures (its table, read from its
-// source): a point inside each answers its number, one on an edge or just outside answers 0.
+// The buttons answer over the rectangles the generator paints them on (ui/ScreenLayout.h, which tests/tools holds
+// the pictures to): a point inside each answers its number, one on an edge or just outside answers 0.
 TEST(Screens, ButtonsAnswerWhereThePicturesPaintThem) {
-    std::ifstream in(TestPaths::source() + "/tools/assetgen/screens.py");
-    const std::string painter((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    const std::tuple<std::string, int (*)(float, float), int> screens[] = {
-        {"MENU_BUTTONS = {", MenuScreen::buttonAt, 3}, {"HELP_BUTTONS = {", HelpScreen::buttonAt, 1}};
-    for (auto [table, buttonAt, buttons] : screens) {
-        std::size_t at = painter.find(table);
-        for (int n = 1; n <= buttons; ++n) {
-            float left, right, top, bottom;  // window fractions, y from the top
-            at = painter.find('(', at + 1);
-            ASSERT_EQ(std::sscanf(painter.c_str() + at, "(%f, %f, %f, %f)", &left, &right, &top, &bottom), 4) << table;
+    const std::tuple<const char*, int (*)(float, float), std::vector<ButtonRect>> screens[] = {
+        {"menu", MenuScreen::buttonAt, {std::begin(screenLayout::menuButtons), std::end(screenLayout::menuButtons)}},
+        {"help", HelpScreen::buttonAt, {std::begin(screenLayout::helpButtons), std::end(screenLayout::helpButtons)}}};
+    for (const auto& [table, buttonAt, buttons] : screens) {
+        for (int n = 1; n <= static_cast<int>(buttons.size()); ++n) {
+            const auto [left, right, top, bottom] = buttons[n - 1];  // window fractions, y from the top
             const float x = (left + right) / 2, y = (top + bottom) / 2;
             const std::tuple<float, float, int> points[] = {{x, y, n}, {std::nextafter(left, x), y, n},
                 {std::nextafter(right, x), y, n}, {x, std::nextafter(top, y), n}, {x, std::nextafter(bottom, y), n},
@@ -198,5 +195,5 @@ TEST(Screens, PicturesUploadOnlyWhatTheyHoldAndTheAspectFollowsTheWindow) {
         EXPECT_EQ(std::make_tuple(alignment, uploaded), std::make_tuple(1, width)) << bits << " bits";
     }
     for (auto [w, h, aspect] : {std::tuple{1024, 768, 0.75f}, {1280, 1024, 0.8f}, {0, 0, 0.75f}, {-3, 768, 0.75f}})
-        EXPECT_FLOAT_EQ(HelpScreen("absent.bmp", w, h).getAspect(), aspect) << w << " x " << h;
+        EXPECT_FLOAT_EQ(HelpScreen("absent.bmp", w, h).aspectRatio(), aspect) << w << " x " << h;
 }

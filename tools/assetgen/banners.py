@@ -58,11 +58,46 @@ def _rings(d, s, h):
 
 
 SPONSORS = {
-    "dapplecrux.bmp": ("Dapplecrux", ((250, 200, 40), (230, 140, 20)), (60, 20, 10), (170, 40, 30), _sun, "DejaVuSerif-Bold.ttf"),
-    "brolunt.bmp": ("BROLUNT", ((20, 40, 90), (10, 20, 50)), (255, 255, 255), (60, 170, 240), _peak, "DejaVuSans-Bold.ttf"),
-    "wornel.bmp": ("wornel", ((235, 240, 245), (200, 210, 220)), (30, 100, 60), (40, 150, 80), _diamond, "DejaVuSans-BoldOblique.ttf"),
-    "krenn.bmp": ("KRENN", ((30, 30, 34), (60, 60, 66)), (255, 220, 0), (255, 220, 0), _bolt, "DejaVuSansCondensed-Bold.ttf"),
-    "ulmar.bmp": ("Ulmar", ((170, 20, 40), (110, 10, 30)), (255, 240, 220), (255, 255, 255), _rings, "DejaVuSerifCondensed-Bold.ttf"),
+    "dapplecrux.bmp": (
+        "Dapplecrux",
+        ((250, 200, 40), (230, 140, 20)),
+        (60, 20, 10),
+        (170, 40, 30),
+        _sun,
+        "DejaVuSerif-Bold.ttf",
+    ),
+    "brolunt.bmp": (
+        "BROLUNT",
+        ((20, 40, 90), (10, 20, 50)),
+        (255, 255, 255),
+        (60, 170, 240),
+        _peak,
+        "DejaVuSans-Bold.ttf",
+    ),
+    "wornel.bmp": (
+        "wornel",
+        ((235, 240, 245), (200, 210, 220)),
+        (30, 100, 60),
+        (40, 150, 80),
+        _diamond,
+        "DejaVuSans-BoldOblique.ttf",
+    ),
+    "krenn.bmp": (
+        "KRENN",
+        ((30, 30, 34), (60, 60, 66)),
+        (255, 220, 0),
+        (255, 220, 0),
+        _bolt,
+        "DejaVuSansCondensed-Bold.ttf",
+    ),
+    "ulmar.bmp": (
+        "Ulmar",
+        ((170, 20, 40), (110, 10, 30)),
+        (255, 240, 220),
+        (255, 255, 255),
+        _rings,
+        "DejaVuSerifCondensed-Bold.ttf",
+    ),
 }
 
 

@@ -24,9 +24,10 @@ def models():
 def pictures():
     """File name under textures/ -> function returning the file's bytes."""
     from . import banners, font, particle, screens, skybox
+
     files = {}
     for name, (painter, rle) in TEXTURES.items():
-        files[name] = (lambda p=painter, r=rle: imagefile.tga_bytes(_rgb(p()), rle=r))
+        files[name] = lambda p=painter, r=rle: imagefile.tga_bytes(_rgb(p()), rle=r)
     for registry in (skybox.PICTURES, banners.PICTURES, screens.PICTURES, particle.PICTURES, font.PICTURES):
         files.update(registry)
     return files
@@ -34,6 +35,7 @@ def pictures():
 
 def _rgb(picture):
     from .paint import to_bytes
+
     return to_bytes(picture)
 
 

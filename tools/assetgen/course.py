@@ -1,7 +1,5 @@
 """The course ("models\\kicka.txt"), the only ground the rider has, and the
 guide arrows on its run-in ("models\\arrows.txt")."""
-import math
-
 from .grid import GridMesher
 from .kicker import kicker_surface
 from .materials import material
@@ -12,7 +10,7 @@ from .profile import KICKER_START
 
 ARROW_XS = (5.0, 11.0, 17.0, 23.0)
 ARROW_LIFT = 0.1
-COURSE_TEXTURE = 16.0      # units of ground per repeat of the piste's texture
+COURSE_TEXTURE = 16.0  # units of ground per repeat of the piste's texture
 # The dye's own glow: the lip still reads where the floodlights fall off.
 LIP_GLOW = (0.22, 0.08, 0.02, 1.0)
 
@@ -38,21 +36,29 @@ def kicker_model(terrain, heights):
         cz = (terrain.zs[j] + terrain.zs[j + 1]) / 2
         on_kicker = start <= cx <= end and abs(cz) < KICKER_FOOT
         (kicker if on_kicker else piste).append((i, j))
+
     def rise(x):
         return terrain.profile.height(x, True) - terrain.profile.height(x, False)
+
     tallest = max(rise(x) for x in terrain.xs if start <= x <= end)
     ramp, outline = kicker_surface(mesher, kicker, lambda x: rise(x) / tallest)
     meshes = ramp + [mesher.build("Piste", "piste", piste, inserts=outline)]
-    materials = [material("kicker", "kicker.tga"), material("kickerwall", "kickerwall.tga"),
-                 material("lip", "lip.tga", emissive=LIP_GLOW), material("piste", "piste.tga")]
+    materials = [
+        material("kicker", "kicker.tga"),
+        material("kickerwall", "kickerwall.tga"),
+        material("lip", "lip.tga", emissive=LIP_GLOW),
+        material("piste", "piste.tga"),
+    ]
     return Model(meshes=meshes, materials=materials)
 
 
 def _arrow(mesh, terrain, x):
     """A flat chevron lying on the slope at x, pointing down the course."""
     shape = [(1.4, 0.0), (-0.2, 1.2), (-0.8, 1.2), (0.5, 0.0), (-0.8, -1.2), (-0.2, -1.2)]
+
     def lift(px, pz):
         return (x + px, terrain.height(x + px, pz) + ARROW_LIFT, pz)
+
     halves = ([0, 1, 2, 3], [0, 3, 4, 5])
     for half in halves:
         points = [lift(*shape[k]) for k in half]

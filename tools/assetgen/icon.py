@@ -15,7 +15,7 @@ def picture():
     """(SIZE, SIZE, 4) floats: sky, a snow slope with its kicker, a floodlight."""
     ys, xs = np.mgrid[0:SIZE, 0:SIZE].astype(np.float32) / SIZE
     rgb = paint.vertical_gradient(SIZE, SIZE, [(0.0, (12, 20, 60)), (0.7, (40, 80, 160)), (1.0, (90, 140, 210))])
-    slope = ys > 0.55 + 0.25 * (xs - 0.5)                       # falls away to the left
+    slope = ys > 0.55 + 0.25 * (xs - 0.5)  # falls away to the left
     kicker = (ys > 0.47 - 0.3 * (xs - 0.55)) & (xs > 0.55) & (xs < 0.8) & ~slope
     snow = paint.colour((236, 242, 250))
     rgb[slope | kicker] = snow

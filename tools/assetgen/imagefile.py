@@ -63,8 +63,7 @@ def tga_bytes(pixels, rle=False):
     stored[:, :, :3] = stored[:, :, 2::-1]
     bits = channels * 8
     alpha_bits = 8 if channels == 4 else 0
-    header = struct.pack("<BBBHHBHHHHBB", 0, 0, 10 if rle else 2, 0, 0, 0, 0, 0,
-                         width, height, bits, alpha_bits)
+    header = struct.pack("<BBBHHBHHHHBB", 0, 0, 10 if rle else 2, 0, 0, 0, 0, 0, width, height, bits, alpha_bits)
     body = _rle_rows(stored, channels) if rle else stored.tobytes()
     return header + body
 

@@ -19,9 +19,9 @@ from .profile import LIP_X
 from .terrain import KICKER_FOOT, KICKER_TOP
 
 UP = (0.0, 1.0, 0.0)
-LIP_LINE = 0.6          # width of the dyed line, up to the crest
+LIP_LINE = 0.6  # width of the dyed line, up to the crest
 CREASE = math.radians(35.0)
-WALL_SHADE_ROWS = 64    # height of the side-wall texture: one row per shade
+WALL_SHADE_ROWS = 64  # height of the side-wall texture: one row per shade
 
 
 def _lerp(p, q, t):
@@ -78,20 +78,27 @@ def kicker_surface(mesher, cells, wall_shade):
 
     wall_shade(x) is how steep the side walls stand at x, 0..1."""
     lip_from = LIP_X - LIP_LINE
-    pieces = []   # (part, points)
+    pieces = []  # (part, points)
     for keys in mesher.triangles(cells):
         points = [mesher.point(k) for k in keys]
         part = "walls" if max(abs(p[2]) for p in points) > KICKER_TOP + 1e-6 else "top"
         if min(p[0] for p in points) < lip_from < max(p[0] for p in points) <= LIP_X:
             below, above = _clip(points, lip_from, False), _clip(points, lip_from, True)
-            pieces += [(part, below[:1] + below[k:k + 2]) for k in range(1, len(below) - 1)]
-            pieces += [("lip", above[:1] + above[k:k + 2]) for k in range(1, len(above) - 1)]
+            pieces += [(part, below[:1] + below[k : k + 2]) for k in range(1, len(below) - 1)]
+            pieces += [("lip", above[:1] + above[k : k + 2]) for k in range(1, len(above) - 1)]
         else:
-            pieces.append(("lip" if min(p[0] for p in points) >= lip_from and max(p[0] for p in points) <= LIP_X
-                           else part, points))
+            pieces.append(
+                (
+                    "lip" if min(p[0] for p in points) >= lip_from and max(p[0] for p in points) <= LIP_X else part,
+                    points,
+                )
+            )
     normals = _creased_normals([points for _, points in pieces])
-    meshes = {"top": Mesh("Kicker", "kicker"), "walls": Mesh("KickerWalls", "kickerwall"),
-              "lip": Mesh("KickerLip", "lip")}
+    meshes = {
+        "top": Mesh("Kicker", "kicker"),
+        "walls": Mesh("KickerWalls", "kickerwall"),
+        "lip": Mesh("KickerLip", "lip"),
+    }
     size = mesher.texture_size
     for (part, points), corner_normals in zip(pieces, normals):
         mesh = meshes[part]
@@ -117,5 +124,11 @@ def _shade_row(shade):
 
 def _outline(pieces, lip_from):
     """Cut points on the ramp's outer edge (its feet), where the piste meets it."""
-    return sorted({p for _, points in pieces for p in points
-                   if abs(p[0] - lip_from) < 1e-9 and abs(abs(p[2]) - KICKER_FOOT) < 1e-9})
+    return sorted(
+        {
+            p
+            for _, points in pieces
+            for p in points
+            if abs(p[0] - lip_from) < 1e-9 and abs(abs(p[2]) - KICKER_FOOT) < 1e-9
+        }
+    )

@@ -41,7 +41,7 @@ def kickerwall():
     shade = (np.arange(rows, dtype=np.float32) / (rows - 1))[:, None]
     flat = paint.blend(paint.fill(rows, width, (238, 243, 250)), paint.fill(rows, width, (214, 224, 240)), drifts * 0.5)
     steep = paint.blend(paint.fill(rows, width, (132, 156, 204)), paint.fill(rows, width, (112, 138, 192)), drifts)
-    return paint.blend(flat, steep, shade ** 0.6)
+    return paint.blend(flat, steep, shade**0.6)
 
 
 def lip():
@@ -64,9 +64,11 @@ def board():
     """Top sheet of the board: deep blue with a lightning stripe, stored RLE."""
     w, h = 256, 64
     picture = paint.fill(h, w, (22, 38, 98))
+
     def stripe(d, s):
         pts = [(0, 40), (90, 24), (120, 40), (180, 18), (256, 30), (256, 38), (180, 28), (120, 50), (90, 34), (0, 48)]
         d.polygon([(x * s, y * s) for x, y in pts], fill=255)
+
     mask = paint.shape_mask(w, h, stripe, supersample=1)
     picture = paint.blend(picture, paint.fill(h, w, (255, 204, 0)), mask)
     picture[:4] = picture[-4:] = paint.colour((230, 230, 235))
@@ -105,7 +107,11 @@ def bark():
     w, h = 64, 128
     streaks = paint.noise(h, w, 16, 53)
     grain = paint.fbm(h, w, 59, base_cells=8, octaves=3)
-    return paint.blend(paint.fill(h, w, (104, 70, 44)), paint.fill(h, w, (52, 34, 22)), np.clip(streaks * 0.7 + grain * 0.5 - 0.2, 0, 1))
+    return paint.blend(
+        paint.fill(h, w, (104, 70, 44)),
+        paint.fill(h, w, (52, 34, 22)),
+        np.clip(streaks * 0.7 + grain * 0.5 - 0.2, 0, 1),
+    )
 
 
 def pine():
@@ -131,11 +137,20 @@ def roof():
 
 # file name -> (painter, run-length encoded)
 TEXTURES = {
-    "snow.tga": (snow, False), "piste.tga": (piste, False), "kicker.tga": (kicker, False),
-    "kickerwall.tga": (kickerwall, False), "lip.tga": (lip, False),
-    "arrow.tga": (arrow, True), "board.tga": (board, True), "jacket.tga": (jacket, False),
-    "pants.tga": (pants, False), "helmet.tga": (helmet, False), "bark.tga": (bark, False),
-    "pine.tga": (pine, False), "wood.tga": (wood, False), "roof.tga": (roof, False),
+    "snow.tga": (snow, False),
+    "piste.tga": (piste, False),
+    "kicker.tga": (kicker, False),
+    "kickerwall.tga": (kickerwall, False),
+    "lip.tga": (lip, False),
+    "arrow.tga": (arrow, True),
+    "board.tga": (board, True),
+    "jacket.tga": (jacket, False),
+    "pants.tga": (pants, False),
+    "helmet.tga": (helmet, False),
+    "bark.tga": (bark, False),
+    "pine.tga": (pine, False),
+    "wood.tga": (wood, False),
+    "roof.tga": (roof, False),
 }
 
 

@@ -36,14 +36,15 @@ class Mesh:
     def __init__(self, name, material):
         self.name = name
         self.material = material
-        self.vertices = []   # (x, y, z, u, v, bone)
+        self.vertices = []  # (x, y, z, u, v, bone)
         self.normals = []
         self.triangles = []  # (v0, v1, v2, n0, n1, n2)
         self._normal_index = {}
 
     def vertex(self, position, uv, bone=-1):
-        self.vertices.append((float(position[0]), float(position[1]), float(position[2]),
-                              float(uv[0]), float(uv[1]), bone))
+        self.vertices.append(
+            (float(position[0]), float(position[1]), float(position[2]), float(uv[0]), float(uv[1]), bone)
+        )
         return len(self.vertices) - 1
 
     def normal(self, n):
@@ -101,8 +102,10 @@ class Mesh:
                 a = 2 * math.pi * s / sides
                 p = (centre[0] + rx * math.cos(a), centre[1], centre[2] + rz * math.sin(a))
                 n = (math.cos(a) / max(rx, 1e-6), 0.0, math.sin(a) / max(rz, 1e-6))
-                uv = (u_range[0] + (u_range[1] - u_range[0]) * s / sides,
-                      v_range[0] + (v_range[1] - v_range[0]) * r / (count - 1))
+                uv = (
+                    u_range[0] + (u_range[1] - u_range[0]) * s / sides,
+                    v_range[0] + (v_range[1] - v_range[0]) * r / (count - 1),
+                )
                 row.append((self.vertex(p, uv, bone), self.normal(n), p))
             grid.append(row)
         for r in range(count - 1):
@@ -120,9 +123,13 @@ class Mesh:
                 if rx <= 0 and rz <= 0:
                     continue
                 points = [grid[r][s][2] for s in range(sides)]
-                uvs = [(0.5 + 0.5 * math.cos(2 * math.pi * s / sides) * (u_range[1] - u_range[0]),
-                        v_range[0] + 0.5 * math.sin(2 * math.pi * s / sides) * 0.1)
-                       for s in range(sides)]
+                uvs = [
+                    (
+                        0.5 + 0.5 * math.cos(2 * math.pi * s / sides) * (u_range[1] - u_range[0]),
+                        v_range[0] + 0.5 * math.sin(2 * math.pi * s / sides) * 0.1,
+                    )
+                    for s in range(sides)
+                ]
                 self.polygon(points, uvs, (0.0, direction, 0.0), bone)
 
 

@@ -31,6 +31,7 @@ class Material:
 class Bone:
     """A joint: position is the rest offset from its parent (no rest
     rotation), keys map a frame to a translation or Euler angles in radians."""
+
     name: str
     parent: str
     position: tuple
@@ -68,8 +69,12 @@ def _material_lines(m):
 
 
 def _bone_lines(b):
-    lines = [_name(b.name), _name(b.parent), "8 %s 0.000000 0.000000 0.000000" %
-             " ".join(map(number, b.position)), str(len(b.position_keys))]
+    lines = [
+        _name(b.name),
+        _name(b.parent),
+        "8 %s 0.000000 0.000000 0.000000" % " ".join(map(number, b.position)),
+        str(len(b.position_keys)),
+    ]
     lines += ["%s %s" % (number(t), " ".join(map(number, p))) for t, p in b.position_keys]
     lines.append(str(len(b.rotation_keys)))
     lines += ["%s %s" % (number(t), " ".join(map(number, r))) for t, r in b.rotation_keys]
@@ -78,8 +83,14 @@ def _bone_lines(b):
 
 def text(model):
     names = [m.name for m in model.materials]
-    lines = ["// MilkShape 3D ASCII", "", "Frames: %d" % model.frames,
-             "Frame: %d" % model.start_frame, "", "Meshes: %d" % len(model.meshes)]
+    lines = [
+        "// MilkShape 3D ASCII",
+        "",
+        "Frames: %d" % model.frames,
+        "Frame: %d" % model.start_frame,
+        "",
+        "Meshes: %d" % len(model.meshes),
+    ]
     for mesh in model.meshes:
         lines += _mesh_lines(mesh, names.index(mesh.material))
     lines += ["", "Materials: %d" % len(model.materials)]

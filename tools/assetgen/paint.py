@@ -16,18 +16,19 @@ def noise(height, width, cells, seed):
     wrapped = np.pad(grid, pad, mode="wrap")
     sy, sx = height / cy, width / cx
     big = Image.fromarray(wrapped, mode="F").resize(
-        (int(round(wrapped.shape[1] * sx)), int(round(wrapped.shape[0] * sy))), Image.BICUBIC)
+        (int(round(wrapped.shape[1] * sx)), int(round(wrapped.shape[0] * sy))), Image.BICUBIC
+    )
     out = np.asarray(big)
     oy, ox = int(round(pad * sy)), int(round(pad * sx))
-    return np.clip(out[oy:oy + height, ox:ox + width], 0.0, 1.0)
+    return np.clip(out[oy : oy + height, ox : ox + width], 0.0, 1.0)
 
 
 def fbm(height, width, seed, base_cells=4, octaves=4):
     total = np.zeros((height, width), np.float32)
     weight = 0.0
     for k in range(octaves):
-        amplitude = 0.5 ** k
-        total += amplitude * noise(height, width, base_cells * 2 ** k, seed + 17 * k)
+        amplitude = 0.5**k
+        total += amplitude * noise(height, width, base_cells * 2**k, seed + 17 * k)
         weight += amplitude
     return total / weight
 
@@ -64,8 +65,12 @@ def to_bytes(picture):
 def resize(picture, width, height):
     """Resamples a float picture channel by channel (to squeeze artwork
     painted at the board's proportions into a power-of-two picture)."""
-    channels = [np.asarray(Image.fromarray(np.ascontiguousarray(picture[:, :, c]), mode="F")
-                           .resize((width, height), Image.LANCZOS)) for c in range(picture.shape[2])]
+    channels = [
+        np.asarray(
+            Image.fromarray(np.ascontiguousarray(picture[:, :, c]), mode="F").resize((width, height), Image.LANCZOS)
+        )
+        for c in range(picture.shape[2])
+    ]
     return np.clip(np.stack(channels, axis=2), 0.0, 1.0)
 
 
@@ -76,8 +81,9 @@ def font(name, size):
 def text_mask(width, height, text, font_name, size, anchor_xy, anchor="mm", stroke=0):
     """Coverage 0..1 of `text` drawn at anchor_xy (pixels)."""
     canvas = Image.new("L", (width, height), 0)
-    ImageDraw.Draw(canvas).text(anchor_xy, text, fill=255, font=font(font_name, size),
-                                anchor=anchor, stroke_width=stroke, stroke_fill=255)
+    ImageDraw.Draw(canvas).text(
+        anchor_xy, text, fill=255, font=font(font_name, size), anchor=anchor, stroke_width=stroke, stroke_fill=255
+    )
     return np.asarray(canvas, np.float32) / 255.0
 
 

@@ -7,15 +7,16 @@ surround) is shaped around these heights.
 """
 import math
 
-START_HEIGHT = 115.0    # ground under the start point (x 0)
-FINISH_HEIGHT = 0.3     # above the skybox floor, below the banners
-KICKER_START = 31.0     # where the kicker's transition leaves the run-in
-LIP_X = 41.0            # crest of the kicker
-FACE_ANGLE = 26.0       # climb of the kicker's face
-LANDING_ANGLE = 26.0    # fall of the landing slope right behind the lip
+START_HEIGHT = 115.0  # ground under the start point (x 0)
+FINISH_HEIGHT = 0.3  # above the skybox floor, below the banners
+KICKER_START = 31.0  # where the kicker's transition leaves the run-in
+LIP_X = 41.0  # crest of the kicker
+FACE_ANGLE = 26.0  # climb of the kicker's face
+LANDING_ANGLE = 26.0  # fall of the landing slope right behind the lip
 LANDING_END = 122.0
 FINISH_START = 200.0
 COURSE_END = 272.0
+
 
 # Pieces of the centre line: (x from, x to, slope from, slope to, parts),
 # slopes in degrees, positive downhill. Convex bends on the way to the lip
@@ -87,7 +88,7 @@ def _base_line(centre):
     landing = (centre[lip][1] - centre[lip + 1][1]) / (centre[lip + 1][0] - LIP_X)
     # y0 - run_in (x - x0) = y_lip - landing (x - LIP_X)
     meet = (centre[lip][1] - y0 + landing * LIP_X - run_in * x0) / (landing - run_in)
-    line = centre[:k + 1]
+    line = centre[: k + 1]
     line.append((meet, y0 - run_in * (meet - x0)))
     line.extend(p for p in centre if p[0] > meet)
     return line

@@ -20,9 +20,9 @@ START_FRAME = int(CROUCH)
 BOARD_HALF_LENGTH = 0.92
 BOARD_HALF_WIDTH = 0.14
 BOARD_TOP = 0.06
-STANCE = 0.27            # feet at x = +-STANCE
+STANCE = 0.27  # feet at x = +-STANCE
 HIP_HEIGHT = 1.10
-THIGH = (0.07, -0.47)    # (x spread, drop) from hip joint to knee, per leg
+THIGH = (0.07, -0.47)  # (x spread, drop) from hip joint to knee, per leg
 SHIN = (0.07, -0.47)
 KNEE_BEND = {CROUCH: 38.0, TUCK: 55.0}  # degrees
 
@@ -39,15 +39,21 @@ def _hip_drop(bend):
 
 def skeleton():
     """Bones in parent-first order, with rest offsets and pose keys."""
+
     def keys(crouch, tuck):
         return [(REST, (0.0, 0.0, 0.0)), (CROUCH, _radians(*crouch)), (TUCK, _radians(*tuck))]
+
     still = [(REST, (0.0, 0.0, 0.0))]
     bend_c, bend_t = KNEE_BEND[CROUCH], KNEE_BEND[TUCK]
     hip = STANCE - THIGH[0] - SHIN[0]
     bones = [
-        Bone("Hips", "", (0.0, HIP_HEIGHT, 0.0),
-             [(REST, (0.0, 0.0, 0.0)), (CROUCH, (0.0, _hip_drop(bend_c), 0.0)),
-              (TUCK, (0.0, _hip_drop(bend_t), 0.0))], keys((0, 0, 0), (0, 0, 0))),
+        Bone(
+            "Hips",
+            "",
+            (0.0, HIP_HEIGHT, 0.0),
+            [(REST, (0.0, 0.0, 0.0)), (CROUCH, (0.0, _hip_drop(bend_c), 0.0)), (TUCK, (0.0, _hip_drop(bend_t), 0.0))],
+            keys((0, 0, 0), (0, 0, 0)),
+        ),
         Bone("Spine", "Hips", (0.0, 0.12, 0.0), still, keys((16, 0, 0), (30, 0, 0))),
         Bone("Head", "Spine", (0.0, 0.55, 0.0), still, keys((-12, 0, 0), (-25, 0, 0))),
         Bone("ArmL", "Spine", (0.22, 0.46, 0.0), still, keys((-10, 0, 58), (-30, 0, 40))),
@@ -58,10 +64,20 @@ def skeleton():
     for side, sign in (("L", 1.0), ("R", -1.0)):
         bones += [
             Bone("Thigh" + side, "Hips", (sign * hip, 0.0, 0.0), still, keys((-bend_c, 0, 0), (-bend_t, 0, 0))),
-            Bone("Shin" + side, "Thigh" + side, (sign * THIGH[0], THIGH[1], 0.0), still,
-                 keys((2 * bend_c, 0, 0), (2 * bend_t, 0, 0))),
-            Bone("Foot" + side, "Shin" + side, (sign * SHIN[0], SHIN[1], 0.0), still,
-                 keys((-bend_c, 0, 0), (-bend_t, 0, 0))),
+            Bone(
+                "Shin" + side,
+                "Thigh" + side,
+                (sign * THIGH[0], THIGH[1], 0.0),
+                still,
+                keys((2 * bend_c, 0, 0), (2 * bend_t, 0, 0)),
+            ),
+            Bone(
+                "Foot" + side,
+                "Shin" + side,
+                (sign * SHIN[0], SHIN[1], 0.0),
+                still,
+                keys((-bend_c, 0, 0), (-bend_t, 0, 0)),
+            ),
         ]
     return bones
 
@@ -82,10 +98,14 @@ def _board(mesh):
         for k in range(7):
             a = math.radians(-90 + 30 * k) if sign > 0 else math.radians(90 + 30 * k)
             outline.append((end + BOARD_HALF_WIDTH * math.cos(a), BOARD_HALF_WIDTH * math.sin(a)))
+
     def lift(x):
         # The tips turn up a little.
         return 0.05 * max(0.0, (abs(x) - 0.62) / 0.3) ** 2
-    uv = lambda x, z: ((x + BOARD_HALF_LENGTH) / (2 * BOARD_HALF_LENGTH), (z + BOARD_HALF_WIDTH) / (2 * BOARD_HALF_WIDTH))
+
+    def uv(x, z):
+        return ((x + BOARD_HALF_LENGTH) / (2 * BOARD_HALF_LENGTH), (z + BOARD_HALF_WIDTH) / (2 * BOARD_HALF_WIDTH))
+
     top = [(x, BOARD_TOP + lift(x), z) for x, z in outline]
     bottom = [(x, BOARD_TOP - 0.035 + lift(x), z) for x, z in outline]
     mesh.polygon(top, [uv(x, z) for x, z in outline], (0.0, 1.0, 0.0))
@@ -95,8 +115,11 @@ def _board(mesh):
         a, b = outline[k], outline[(k + 1) % n]
         out = ((a[0] + b[0]) / 2, 0.0, (a[1] + b[1]) / 2)
         out = (out[0] - math.copysign(min(abs(out[0]), body), out[0]), 0.0, out[2])
-        mesh.polygon([bottom[k], bottom[(k + 1) % n], top[(k + 1) % n], top[k]],
-                     [(0, 0.0), (0.05, 0.0), (0.05, 0.06), (0, 0.06)], out)
+        mesh.polygon(
+            [bottom[k], bottom[(k + 1) % n], top[(k + 1) % n], top[k]],
+            [(0, 0.0), (0.05, 0.0), (0.05, 0.06), (0, 0.06)],
+            out,
+        )
 
 
 def _limb(mesh, bone, start, end, r0, r1, sides=8, v_range=(0.0, 1.0)):
@@ -114,21 +137,41 @@ def figure(bones):
     """The body parts, each bound to its bone, upright at the rest pose."""
     index = {b.name: i for i, b in enumerate(bones)}
     at = rest_positions(bones)
-    jacket, pants, helmet, board = (Mesh("Jacket", "jacket"), Mesh("Pants", "pants"),
-                                    Mesh("Head", "helmet"), Mesh("Board", "board"))
+    jacket, pants, helmet, board = (
+        Mesh("Jacket", "jacket"),
+        Mesh("Pants", "pants"),
+        Mesh("Head", "helmet"),
+        Mesh("Board", "board"),
+    )
     _board(board)
     hips = at["Hips"]
-    pants.tube([((0, hips[1] - 0.12, 0), 0.17, 0.12), ((0, hips[1] + 0.05, 0), 0.18, 0.13),
-                ((0, hips[1] + 0.14, 0), 0.17, 0.12)], 10, index["Hips"])
+    pants.tube(
+        [
+            ((0, hips[1] - 0.12, 0), 0.17, 0.12),
+            ((0, hips[1] + 0.05, 0), 0.18, 0.13),
+            ((0, hips[1] + 0.14, 0), 0.17, 0.12),
+        ],
+        10,
+        index["Hips"],
+    )
     spine = at["Spine"]
-    jacket.tube([((0, spine[1], 0), 0.18, 0.13), ((0, spine[1] + 0.25, 0), 0.21, 0.14),
-                 ((0, spine[1] + 0.48, 0), 0.22, 0.12), ((0, spine[1] + 0.56, 0), 0.08, 0.07)],
-                10, index["Spine"])
+    jacket.tube(
+        [
+            ((0, spine[1], 0), 0.18, 0.13),
+            ((0, spine[1] + 0.25, 0), 0.21, 0.14),
+            ((0, spine[1] + 0.48, 0), 0.22, 0.12),
+            ((0, spine[1] + 0.56, 0), 0.08, 0.07),
+        ],
+        10,
+        index["Spine"],
+    )
     head = at["Head"]
     rings = []
     for k in range(6):
         a = math.radians(-80 + 160 * k / 5)
-        rings.append(((0, head[1] + 0.14 + 0.15 * math.sin(a), 0), 0.12 * math.cos(a) + 0.01, 0.13 * math.cos(a) + 0.01))
+        rings.append(
+            ((0, head[1] + 0.14 + 0.15 * math.sin(a), 0), 0.12 * math.cos(a) + 0.01, 0.13 * math.cos(a) + 0.01)
+        )
     helmet.tube(rings, 10, index["Head"], u_range=(0.0, 1.0), v_range=(1.0, 0.0))
     for side in ("L", "R"):
         arm, fore = at["Arm" + side], at["Forearm" + side]
@@ -139,14 +182,20 @@ def figure(bones):
         thigh, shin, foot = at["Thigh" + side], at["Shin" + side], at["Foot" + side]
         _limb(pants, index["Thigh" + side], thigh, shin, 0.09, 0.07)
         _limb(pants, index["Shin" + side], shin, foot, 0.07, 0.06)
-        pants.box((foot[0], (BOARD_TOP + foot[1]) / 2 + 0.01, foot[2] + 0.03),
-                  (0.14, foot[1] - BOARD_TOP + 0.04, 0.3), index["Foot" + side])
+        pants.box(
+            (foot[0], (BOARD_TOP + foot[1]) / 2 + 0.01, foot[2] + 0.03),
+            (0.14, foot[1] - BOARD_TOP + 0.04, 0.3),
+            index["Foot" + side],
+        )
     return [board, pants, jacket, helmet]
 
 
 def rider_model():
     bones = skeleton()
-    materials = [material("board", "board.tga", 40.0), material("pants", "pants.tga"),
-                 material("jacket", "jacket.tga"), material("helmet", "helmet.tga", 30.0)]
-    return Model(meshes=figure(bones), materials=materials, bones=bones,
-                 frames=FRAMES, start_frame=START_FRAME)
+    materials = [
+        material("board", "board.tga", 40.0),
+        material("pants", "pants.tga"),
+        material("jacket", "jacket.tga"),
+        material("helmet", "helmet.tga", 30.0),
+    ]
+    return Model(meshes=figure(bones), materials=materials, bones=bones, frames=FRAMES, start_frame=START_FRAME)

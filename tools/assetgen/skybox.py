@@ -22,8 +22,8 @@ from . import imagefile, paint
 # seen when the camera is turned, share its rows so their seams line up, and
 # all together keep the resident memory in budget.
 WALL_SIZES = {"left": (1024, 512), "front": (512, 512), "right": (512, 512), "back": (512, 512)}
-CAP_SIZE = 256               # the ceiling: soft clouds need no more
-FLOOR_SIZE = 64              # the floor lies under the valley everywhere
+CAP_SIZE = 256  # the ceiling: soft clouds need no more
+FLOOR_SIZE = 64  # the floor lies under the valley everywhere
 WALL_WIDTH = 600.0
 WALL_HEIGHT = 180.0
 TEX_LOW, TEX_HIGH = 0.01, 0.99
@@ -32,7 +32,7 @@ SKY_TOP = (66, 116, 190)
 SKY_ZENITH = (50, 96, 176)
 SKY_HORIZON = (196, 218, 240)
 CLOUD = (238, 243, 250)
-RING = 16384                 # samples of a skyline round the box, four a column
+RING = 16384  # samples of a skyline round the box, four a column
 
 
 def _smoothstep(a, b, x):
@@ -53,7 +53,7 @@ def _wall_coordinates(width, height, wall):
 def _harmonics(u, rng, first, last, roughness):
     """A random periodic curve round the box, -1..1 at most."""
     k = np.arange(first, last + 1)
-    a = rng.uniform(0.3, 1.0, len(k)) / k ** roughness
+    a = rng.uniform(0.3, 1.0, len(k)) / k**roughness
     phase = rng.uniform(0, 2 * math.pi, len(k))
     return np.sin(np.outer(u, 2 * math.pi * k / 4.0) + phase) @ a / a.sum()
 
@@ -71,8 +71,12 @@ class Range:
         # 1 - |wave| peaks sharply where the wave crosses zero.
         craggy = np.abs(_harmonics(ring, rng, peaks // 2, peaks * 2, 1.0))
         spires = np.abs(_harmonics(ring, rng, peaks * 2, peaks * 5, 0.8))
-        self.top = (base + swell * swells + crags * massifs * (1.0 - 2.0 * craggy / craggy.max())
-                    + 0.22 * crags * massifs * (1.0 - 2.0 * spires / spires.max()))
+        self.top = (
+            base
+            + swell * swells
+            + crags * massifs * (1.0 - 2.0 * craggy / craggy.max())
+            + 0.22 * crags * massifs * (1.0 - 2.0 * spires / spires.max())
+        )
         spectrum = np.fft.rfft(self.top)
         self.w = 2 * math.pi * np.arange(len(spectrum)) / 4.0
         self.slope_spectrum = 1j * self.w * spectrum
@@ -87,8 +91,10 @@ class Range:
         """Skyline height and slope (y per u) at the columns u."""
         index = u / 4.0 * RING
         slope = np.gradient(self.top) * RING / 4.0
-        return (np.interp(index, np.arange(RING), self.top, period=RING),
-                np.interp(index, np.arange(RING), slope, period=RING))
+        return (
+            np.interp(index, np.arange(RING), self.top, period=RING),
+            np.interp(index, np.arange(RING), slope, period=RING),
+        )
 
 
 def _coverage(top, slope, y, width, height):
@@ -97,7 +103,7 @@ def _coverage(top, slope, y, width, height):
     du = 1.0 / ((TEX_HIGH - TEX_LOW) * width)
     dy = WALL_HEIGHT / ((TEX_HIGH - TEX_LOW) * height)
     rows_per_column = slope * du / dy
-    distance = (top[None, :] - y[:, None]) / dy / np.sqrt(1.0 + rows_per_column ** 2)[None, :]
+    distance = (top[None, :] - y[:, None]) / dy / np.sqrt(1.0 + rows_per_column**2)[None, :]
     return np.clip(0.5 + distance, 0.0, 1.0).astype(np.float32)
 
 
@@ -178,7 +184,7 @@ def _range(picture, u, y, width, height, spec):
 def _sky(y, width):
     t = np.clip(y / WALL_HEIGHT, 0, 1)[:, None, None]
     top, horizon = paint.colour(SKY_TOP), paint.colour(SKY_HORIZON)
-    return np.repeat(horizon + (top - horizon) * t ** 0.6, width, axis=1).astype(np.float32)
+    return np.repeat(horizon + (top - horizon) * t**0.6, width, axis=1).astype(np.float32)
 
 
 def wall(index):

@@ -14,7 +14,7 @@ from .terrain import LAMP_FEET
 TREE_COUNT = 80
 TREE_SEED = 2024
 HUT = (-24.0, -16.0, -4.0, 4.0)  # x from, x to, z from, z to
-VALLEY_TEXTURE = 32.0      # units of ground per repeat of the snow texture
+VALLEY_TEXTURE = 32.0  # units of ground per repeat of the snow texture
 
 
 def _tree_spot_free(terrain, x, z, placed):
@@ -44,8 +44,14 @@ def tree_spots(terrain):
 
 def _tree(trunks, crowns, terrain, x, z, scale):
     ground = min(terrain.height(x + dx, z + dz) for dx, dz in ((0, 0), (1, 0), (-1, 0), (0, 1), (0, -1)))
-    trunks.tube([((x, ground - 0.5, z), 0.35 * scale, 0.35 * scale),
-                 ((x, ground + 2.2 * scale, z), 0.25 * scale, 0.25 * scale)], 6, caps=False)
+    trunks.tube(
+        [
+            ((x, ground - 0.5, z), 0.35 * scale, 0.35 * scale),
+            ((x, ground + 2.2 * scale, z), 0.25 * scale, 0.25 * scale),
+        ],
+        6,
+        caps=False,
+    )
     cone(crowns, (x, ground + 1.6 * scale, z), 2.6 * scale, 4.4 * scale, 8)
     cone(crowns, (x, ground + 4.0 * scale, z), 1.8 * scale, 3.6 * scale, 8)
 
@@ -60,7 +66,12 @@ def _hut(walls, roof, terrain):
     zm = (z0 + z1) / 2
     for side in (-1.0, 1.0):
         edge = z0 - eave if side < 0 else z1 + eave
-        points = [(x0 - eave, top - 0.4, edge), (x1 + eave, top - 0.4, edge), (x1 + eave, ridge, zm), (x0 - eave, ridge, zm)]
+        points = [
+            (x0 - eave, top - 0.4, edge),
+            (x1 + eave, top - 0.4, edge),
+            (x1 + eave, ridge, zm),
+            (x0 - eave, ridge, zm),
+        ]
         uvs = [(0, 1), (2, 1), (2, 0), (0, 0)]
         slope = (0.0, abs(edge - zm), side * (ridge - top + 0.4))
         roof.polygon(points, uvs, slope)
@@ -82,6 +93,11 @@ def surround_model(terrain, heights):
         _tree(trunks, crowns, terrain, x, z, rng.uniform(0.8, 1.5))
     walls, roof = Mesh("Hut", "wood"), Mesh("Roof", "roof")
     _hut(walls, roof, terrain)
-    materials = [material("snow", "snow.tga"), material("bark", "bark.tga"), material("pine", "pine.tga"),
-                 material("wood", "wood.tga"), material("roof", "roof.tga")]
+    materials = [
+        material("snow", "snow.tga"),
+        material("bark", "bark.tga"),
+        material("pine", "pine.tga"),
+        material("wood", "wood.tga"),
+        material("roof", "roof.tga"),
+    ]
     return Model(meshes=[ground, trunks, crowns, walls, roof], materials=materials)

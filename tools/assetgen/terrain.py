@@ -11,26 +11,33 @@ import math
 
 import numpy as np
 
+from .layout import COURSE
 from .profile import Profile, FINISH_HEIGHT, COURSE_END
 
-LAMP_FEET = [(5.22, 114.55, -21.2), (26.22, 100.42, 21.8), (65.22, 92.22, -22.2),
-             (114.22, 61.22, 38.2), (175.22, 11.55, -48.2), (212.22, 0.0, 61.2),
-             (255.22, 0.0, -61.2)]
+LAMP_FEET = COURSE["lampFeet"]
 
 SKY_X = (-250.0, 350.0)
 SKY_Z = (-300.0, 300.0)
 COURSE_START = -14.0
-CORRIDOR = 16.0           # half width of the course along the slope
-KICKER_TOP = 4.5          # half width of the kicker's flat top
-KICKER_FOOT = 7.5         # half width where its sides meet the run-in
+CORRIDOR = 16.0  # half width of the course along the slope
+KICKER_TOP = 4.5  # half width of the kicker's flat top
+KICKER_FOOT = 7.5  # half width where its sides meet the run-in
 FINISH_X = (200.0, COURSE_END)
 FINISH_HALF = 70.0
 
 # Hills of the valley floor: (x, z, height, radius). None near the +z side
 # of the course, where they would hide the rider from the camera.
-HILLS = [(180.0, -64.0, 12.0, 22.0), (120.0, -150.0, 48.0, 60.0), (-20.0, -170.0, 70.0, 80.0),
-         (-150.0, 120.0, 85.0, 90.0), (300.0, -180.0, 28.0, 55.0), (60.0, 210.0, 55.0, 70.0),
-         (230.0, 190.0, 35.0, 60.0), (-160.0, -120.0, 75.0, 80.0), (320.0, 110.0, 22.0, 40.0)]
+HILLS = [
+    (180.0, -64.0, 12.0, 22.0),
+    (120.0, -150.0, 48.0, 60.0),
+    (-20.0, -170.0, 70.0, 80.0),
+    (-150.0, 120.0, 85.0, 90.0),
+    (300.0, -180.0, 28.0, 55.0),
+    (60.0, 210.0, 55.0, 70.0),
+    (230.0, 190.0, 35.0, 60.0),
+    (-160.0, -120.0, 75.0, 80.0),
+    (320.0, 110.0, 22.0, 40.0),
+]
 
 
 def _smooth(t):
@@ -59,8 +66,8 @@ class Terrain:
             dx = max(x0 - x, 0.0, x - x1)
             dz = max(abs(z) - half, 0.0)
             return math.hypot(dx, dz)
-        return min(to_rect(COURSE_START, FINISH_X[0], CORRIDOR),
-                   to_rect(FINISH_X[0], FINISH_X[1], FINISH_HALF))
+
+        return min(to_rect(COURSE_START, FINISH_X[0], CORRIDOR), to_rect(FINISH_X[0], FINISH_X[1], FINISH_HALF))
 
     # --- heights ---------------------------------------------------------------
     def course_height(self, x, z):
@@ -124,8 +131,27 @@ class Terrain:
         return sorted(set(round(x, 4) for x in inner))
 
     def _z_lines(self):
-        near = [0.0, KICKER_TOP, KICKER_FOOT, 11.0, CORRIDOR, 24.0, 31.0, 38.0, 46.0, 54.0, 62.0,
-                FINISH_HALF, 85.0, 105.0, 130.0, 160.0, 195.0, 235.0, 300.0]
+        near = [
+            0.0,
+            KICKER_TOP,
+            KICKER_FOOT,
+            11.0,
+            CORRIDOR,
+            24.0,
+            31.0,
+            38.0,
+            46.0,
+            54.0,
+            62.0,
+            FINISH_HALF,
+            85.0,
+            105.0,
+            130.0,
+            160.0,
+            195.0,
+            235.0,
+            300.0,
+        ]
         lines = [z for z in near if z > 0] + [-z for z in near if z > 0]
         # The rider runs along z = 0, so no grid line lies there: its samples
         # then always fall inside triangles.
