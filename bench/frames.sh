@@ -5,7 +5,8 @@
 # replaying an apitrace of that very timedemo: the cost of the game's drawing
 # calls alone, with none of the game's own work. Also the floor (a window
 # that only clears and swaps), start-up to the first frame (the swap counter,
-# LD_PRELOAD) and the peak resident memory of each timed demo.
+# LD_PRELOAD) and the peak resident memory of each timed demo, and the
+# game's frame rate in an 800x600 window (--window 800x600).
 #   bench/frames.sh BUILD_DIR OUT_DIR RUNS
 # Appends one line per run and demo to OUT_DIR/frames-runs.txt.
 set -euo pipefail
@@ -37,9 +38,12 @@ for run in $(seq "$runs"); do
     read -r hwm user system <"$work/time"
     cpu_ms=$(awk -v u="$user" -v s="$system" -v f="$frames" 'BEGIN { printf "%.2f", (u + s) * 1000 / f }')
     startup=$(awk -v l="$launched" '{ printf "%.0f", $6 / 1e6 - l * 1000 }' "$work/swaps")
+    (cd "$build/data" && "$build/quorvel" --window 800x600 --timedemo "$demo") >"$work/small" 2>/dev/null
+    read -r _ _ small_fps < <(figures "$work/small")
     glretrace --benchmark "$work/$name.trace" >"$work/replay" 2>&1
     replay=$(awk '/^Rendered/ { print $NF == "fps" ? $(NF - 1) : "nan" }' "$work/replay")
     echo "run $run demo $name frames $frames fps $fps cpu_ms $cpu_ms replay_fps $replay floor_fps $floor" \
+      "fps_800x600 $small_fps" \
       "startup_ms $startup hwm_kb $hwm" | tee -a "$out/frames-runs.txt"
   done
 done

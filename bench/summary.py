@@ -79,15 +79,18 @@ def main(results):
     say(f"The recorded demos at 1280x1024, medians of {len(runs) // max(len(demos), 1)} runs: the game's own")
     say("--timedemo, glretrace --benchmark replaying a trace of the same frames (the cost of the drawing")
     say("calls alone), and the process's CPU time per frame, rasteriser threads included.")
-    say(f"  {'demo':<14}{'frames':>8}{'game fps':>10}{'replay fps':>12}{'x replay':>10}{'CPU ms':>9}")
+    say("Last column: the game's frame rate in an 800x600 window.")
+    say(f"  {'demo':<14}{'frames':>8}{'game fps':>10}{'replay fps':>12}{'x replay':>10}{'CPU ms':>9}{'800x600':>9}")
     rates = {}
     for name in demos:
         mine = [r for r in runs if r["demo"] == name]
         fps = median([number(r.get("fps")) for r in mine])
         replay = median([number(r.get("replay_fps")) for r in mine])
         cpu = median([number(r.get("cpu_ms")) for r in mine])
+        small = median([number(r.get("fps_800x600")) for r in mine])
         rates[name] = (fps, replay)
-        say(f"  {name:<14}{mine[0]['frames']:>8}{fps:>10.1f}{replay:>12.1f}{fps / replay:>10.2f}{cpu:>9.2f}")
+        ratio = fps / replay
+        say(f"  {name:<14}{mine[0]['frames']:>8}{fps:>10.1f}{replay:>12.1f}{ratio:>10.2f}{cpu:>9.2f}{small:>9.1f}")
     say(f"  {'floor':<14}{'':>8}{floor:>10.1f}   (a window that only clears and swaps)")
 
     startup = median([number(r.get("startup_ms")) for r in runs])
