@@ -4,7 +4,6 @@
 // kicker's height probe for the rider's six points at places along the course,
 // on its own and riding on Model::draw (with glFinish, as a frame would pay).
 #include "GameContext.h"
-
 #include "image/Image.h"
 #include "image/TgaTexture.h"
 #include "model/Model.h"

@@ -5,7 +5,6 @@
 // counter is the whole process's CPU time per iteration, the rasteriser's
 // threads included: steadier than the wall time on a busy machine.
 #include "GameContext.h"
-
 #include "app/Camera.h"
 #include "app/Window.h"
 #include "effects/CrashSpray.h"
@@ -110,7 +109,7 @@ void BM_Floodlights(benchmark::State& state) {
     if (!GameContext::open()) return state.SkipWithError("no X display");
     // Placed as a World reset places them.
     std::unique_ptr<Floodlight> lamps[7];
-    const Vec3 feet[7] = {{5.22f, 114.55f, -21.2f}, {26.22f, 100.42f, 21.8f}, {65.22f, 92.22f, -22.2f},
+    const Vec3 feet[7] = {{5.22f, 114.55f, -21.2f}, {26.22f, 100.42f, 21.8f},  {65.22f, 92.22f, -22.2f},
                           {114.22f, 61.22f, 38.2f}, {175.22f, 11.55f, -48.2f}, {212.22f, 0.0f, 61.2f},
                           {255.22f, 0.0f, -61.2f}};
     for (int i = 0; i < 7; ++i) {
@@ -129,8 +128,10 @@ void BM_Board(benchmark::State& state) {
     const Vec3 at = riderAtStart();
     timeDrawing(state, [&] {
         glPushMatrix();
+        {
             glTranslatef(at.x, at.y, at.z);
             board.draw();
+        }
         glPopMatrix();
     });
 }
@@ -168,8 +169,10 @@ void timeSpray(benchmark::State& state, float speed) {
     const Vec3 at = riderAtStart();
     timeDrawing(state, [&] {
         glPushMatrix();
+        {
             glTranslatef(at.x, at.y, at.z);
             spray.draw(speed, false);
+        }
         glPopMatrix();
     });
 }

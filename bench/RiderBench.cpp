@@ -46,22 +46,22 @@ enum class Phase { riding, flying, approach, sliding, resting };
 
 const char* phaseName(Phase phase) {
     switch (phase) {
-        case Phase::riding: return "riding";
-        case Phase::flying: return "flying";
-        case Phase::approach: return "landing approach";
-        case Phase::sliding: return "crashed, sliding";
-        case Phase::resting: return "crashed, at rest";
+    case Phase::riding: return "riding";
+    case Phase::flying: return "flying";
+    case Phase::approach: return "landing approach";
+    case Phase::sliding: return "crashed, sliding";
+    case Phase::resting: return "crashed, at rest";
     }
     return "?";
 }
 
 bool inPhase(const Rider& rider, Phase phase) {
     switch (phase) {
-        case Phase::riding: return !rider.isAirborne() && !rider.isCrashed();
-        case Phase::flying: return rider.isAirborne() && !rider.isCrashed() && !rider.isLandingApproach();
-        case Phase::approach: return rider.isLandingApproach() && !rider.isCrashed();
-        case Phase::sliding: return rider.isCrashed() && rider.speed() > 3.0f;
-        case Phase::resting: return rider.isCrashed() && rider.speed() == 0.0f;
+    case Phase::riding: return !rider.isAirborne() && !rider.isCrashed();
+    case Phase::flying: return rider.isAirborne() && !rider.isCrashed() && !rider.isLandingApproach();
+    case Phase::approach: return rider.isLandingApproach() && !rider.isCrashed();
+    case Phase::sliding: return rider.isCrashed() && rider.speed() > 3.0f;
+    case Phase::resting: return rider.isCrashed() && rider.speed() == 0.0f;
     }
     return false;
 }

@@ -7,12 +7,12 @@
 // than the frame rate.
 // The program itself is not changed and writes nothing more than before.
 #include <GL/glx.h>
-#include <dlfcn.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <dlfcn.h>
 #include <string>
 
 namespace {

@@ -3,12 +3,11 @@
 #include "image/TgaTexture.h"
 #include "model/Model.h"
 
-#include <sys/mman.h>
-#include <unistd.h>
-
 #include <cstdint>
 #include <cstdlib>
 #include <string>
+#include <sys/mman.h>
+#include <unistd.h>
 
 // Stands in for the real texture loader (which needs GL and a real file).
 bool loadTgaTexture(const char* fileName, unsigned int* texture) {

@@ -9,8 +9,8 @@
 #include "scene/World.h"
 #include "ui/BitmapFont.h"
 #include "ui/FormatInt.h"
-#include "ui/MenuScreen.h"
 #include "ui/HelpScreen.h"
+#include "ui/MenuScreen.h"
 
 #include <GL/freeglut.h>
 #include <GL/glu.h>

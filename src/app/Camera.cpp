@@ -11,7 +11,7 @@ const float angleStep = 4.0f;
 const float distanceStep = 2.0f;
 const float nearest = 10.0f;
 const float farthest = 200.0f;
-}
+}  // namespace
 
 void Camera::increaseAngle() { angle += angleStep; }
 

@@ -94,8 +94,8 @@ void Parser::setWindow() {
     if (!read) return fail("--window takes a size such as 800x600, not '" + size + "'");
     if (width < CommandLine::minWindowSide || height < CommandLine::minWindowSide ||
         width > CommandLine::maxWindowSide || height > CommandLine::maxWindowSide) {
-        return fail("--window " + size + ": each side must be " + std::to_string(CommandLine::minWindowSide) +
-                    " to " + std::to_string(CommandLine::maxWindowSide) + " pixels");
+        return fail("--window " + size + ": each side must be " + std::to_string(CommandLine::minWindowSide) + " to " +
+                    std::to_string(CommandLine::maxWindowSide) + " pixels");
     }
     line.windowWidth = width;
     line.windowHeight = height;

@@ -53,8 +53,7 @@ Number parseNumber(std::string_view field) {
     Number value{};
     auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), value);
     if (error == std::errc::result_out_of_range) throw LineError{quoted(field) + " is out of range"};
-    if (error != std::errc() || end != field.data() + field.size())
-        throw LineError{quoted(field) + " is not a number"};
+    if (error != std::errc() || end != field.data() + field.size()) throw LineError{quoted(field) + " is not a number"};
     return value;
 }
 
@@ -219,10 +218,9 @@ void Reader::readState(const std::vector<std::string_view>& fields) {
     state.night = parseWord(fields[2], lightWords, "lighting (day or night)") == 1;
     state.paused = parseWord(fields[3], pauseWords, "pause state (running or paused)") == 1;
     state.phase = static_cast<Phase>(parseWord(fields[4], phaseWords, "rider phase"));
-    float* numbers[] = {&state.position.x,      &state.position.y,      &state.position.z,
-                        &state.rotation.x,      &state.rotation.y,      &state.rotation.z,
-                        &state.speed,           &state.trickRotation.x, &state.trickRotation.y,
-                        &state.trickRotation.z, &state.balanceX,        &state.balanceY,
+    float* numbers[] = {&state.position.x,      &state.position.y,      &state.position.z, &state.rotation.x,
+                        &state.rotation.y,      &state.rotation.z,      &state.speed,      &state.trickRotation.x,
+                        &state.trickRotation.y, &state.trickRotation.z, &state.balanceX,   &state.balanceY,
                         &state.eye.x,           &state.eye.y,           &state.eye.z};
     for (size_t i = 0; i < std::size(numbers); ++i) *numbers[i] = parseFinite(fields[5 + i]);
     DemoEvent event;
@@ -263,8 +261,7 @@ bool DemoState::operator==(const DemoState& o) const {
     auto same = [](const Vec3& a, const Vec3& b) { return a.x == b.x && a.y == b.y && a.z == b.z; };
     return screen == o.screen && night == o.night && paused == o.paused && phase == o.phase &&
            same(position, o.position) && same(rotation, o.rotation) && speed == o.speed &&
-           same(trickRotation, o.trickRotation) && balanceX == o.balanceX && balanceY == o.balanceY &&
-           same(eye, o.eye);
+           same(trickRotation, o.trickRotation) && balanceX == o.balanceX && balanceY == o.balanceY && same(eye, o.eye);
 }
 
 DemoReadResult DemoFormat::read(std::string_view text) { return Reader().read(text); }
@@ -312,7 +309,7 @@ std::string DemoFormat::line(const DemoState& s) {
     return std::string("state ") + screenWords[static_cast<int>(s.screen)] + " " + lightWords[s.night] + " " +
            pauseWords[s.paused] + " " + phaseWords[static_cast<int>(s.phase)] +
            numbers({s.position.x, s.position.y, s.position.z, s.rotation.x, s.rotation.y, s.rotation.z, s.speed,
-                    s.trickRotation.x, s.trickRotation.y, s.trickRotation.z, s.balanceX, s.balanceY, s.eye.x,
-                    s.eye.y, s.eye.z}) +
+                    s.trickRotation.x, s.trickRotation.y, s.trickRotation.z, s.balanceX, s.balanceY, s.eye.x, s.eye.y,
+                    s.eye.z}) +
            "\n";
 }

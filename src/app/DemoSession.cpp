@@ -186,8 +186,7 @@ void DemoSession::checkState(const DemoState& state) {
     std::fprintf(stderr,
                  "quorvel: %s:%d: the game went out of step with the recording here\n"
                  "  recorded: %s  played:   %s",
-                 demoName.c_str(), expected->line, DemoFormat::line(recorded).c_str(),
-                 DemoFormat::line(state).c_str());
+                 demoName.c_str(), expected->line, DemoFormat::line(recorded).c_str(), DemoFormat::line(state).c_str());
 }
 
 void DemoSession::waitForFrame() {

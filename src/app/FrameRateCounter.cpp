@@ -3,7 +3,7 @@
 namespace {
 constexpr uint32_t reportPeriodMs = 1000;
 constexpr int assumedFrameRate = 130;
-}
+}  // namespace
 
 int FrameRateCounter::countFrame(uint32_t nowMs) {
     ++frameCount;

@@ -21,9 +21,9 @@ extern DemoSession* demoSession;  // only when a demo is recorded or played
 extern int framesPerSecond;  // handed to the rider each frame and shown in the corner
 extern int mouseX;           // last pointer position in window pixels, y down
 extern int mouseY;
-extern int dragStartX;       // where the current trick drag started
+extern int dragStartX;  // where the current trick drag started
 extern int dragStartY;
-extern int dragStarted;      // used as a flag
-extern bool inMenu;          // the menu or help screen is shown instead of the run
-extern bool helpShown;       // inside the menu: the help screen instead of the menu screen
-extern bool nightMode;       // the player switched to the floodlights
+extern int dragStarted;  // used as a flag
+extern bool inMenu;      // the menu or help screen is shown instead of the run
+extern bool helpShown;   // inside the menu: the help screen instead of the menu screen
+extern bool nightMode;   // the player switched to the floodlights

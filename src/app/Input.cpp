@@ -19,9 +19,7 @@ float fractionOf(int value, int size) { return static_cast<float>(value) / stati
 float fractionX(int x) { return fractionOf(x, window->width()); }
 float fractionY(int y) { return fractionOf(y, window->height()); }
 
-void setHoverCursor(bool overButton) {
-    glutSetCursor(overButton ? GLUT_CURSOR_CROSSHAIR : GLUT_CURSOR_RIGHT_ARROW);
-}
+void setHoverCursor(bool overButton) { glutSetCursor(overButton ? GLUT_CURSOR_CROSSHAIR : GLUT_CURSOR_RIGHT_ARROW); }
 
 void hoverMenu(int x, int y) { setHoverCursor(menuScreen->isOverButton(fractionX(x), fractionY(y))); }
 void hoverHelp(int x, int y) { setHoverCursor(helpScreen->isOverButton(fractionX(x), fractionY(y))); }

@@ -4,9 +4,9 @@
 
 #include <GL/freeglut.h>
 #include <GL/glu.h>
-#include <dlfcn.h>
 
 #include <algorithm>
+#include <dlfcn.h>
 
 namespace {
 const char* const gameModeString = "1280x1024:32@60";
@@ -43,7 +43,7 @@ bool enterGameModeTolerantly() {
     auto setHandler = reinterpret_cast<XSetErrorHandlerFn>(dlsym(RTLD_DEFAULT, "XSetErrorHandler"));
     refusingDisplay = nullptr;
     XErrorHandlerFn previous = setHandler ? setHandler(noteRefusedSwitch) : nullptr;
-        glutEnterGameMode();
+    glutEnterGameMode();
     if (setHandler) setHandler(previous);
     return refusingDisplay == nullptr;
 }
@@ -140,8 +140,7 @@ void Window::reshape() {
     glViewport(0, 0, drawableWidth, drawableHeight);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    gluPerspective(30.0, static_cast<double>(drawableWidth) / static_cast<double>(drawableHeight), 1.0,
-                   800.0);
+    gluPerspective(30.0, static_cast<double>(drawableWidth) / static_cast<double>(drawableHeight), 1.0, 800.0);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
 }

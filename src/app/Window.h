@@ -17,8 +17,8 @@ public:
     // modes, a full-screen window titled `title` instead, and a plain window
     // when `windowed` asks for one. bitsPerPixel and refreshRate are accepted
     // and not used: the mode string is fixed.
-    Window(int& argc, char** argv, const char* title, int width, int height, int bitsPerPixel,
-           int refreshRate, Windowed windowed = {});
+    Window(int& argc, char** argv, const char* title, int width, int height, int bitsPerPixel, int refreshRate,
+           Windowed windowed = {});
     virtual ~Window();
 
     // The start-up GL state, set once; needs only a current context.

@@ -3,6 +3,7 @@
 
 // tools/assetgen/layout.py reads this file too: keep to plain inline constexpr
 // numbers and tables, one row a line.
+// clang-format off
 
 #include "common/Vec3.h"
 
@@ -26,4 +27,5 @@ inline constexpr Vec3 lampFeet[] = {
     {255.22f, 0.0f, -61.2f},
 };
 
+// clang-format on
 }  // namespace courseLayout

@@ -28,9 +28,7 @@ float coordinate(const SprayParticle& particle, int axis) {
 }  // namespace
 
 ParticleSpray::ParticleSpray(const char* fileName, const SprayConstants& constants)
-    : pool(static_cast<size_t>(std::max(constants.poolSize, 0))),
-      image(std::make_unique<Image>()),
-      tuning(constants) {
+    : pool(static_cast<size_t>(std::max(constants.poolSize, 0))), image(std::make_unique<Image>()), tuning(constants) {
     loadTexture(fileName);
     for (SprayParticle& particle : pool) fill(particle);
 }
@@ -75,6 +73,7 @@ void ParticleSpray::draw(float speed, bool paused) {
     glDisable(GL_CULL_FACE);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE);
     glDisable(GL_DEPTH_TEST);
+    {
         for (SprayParticle& particle : pool) {
             if (!particle.active) continue;
             drawParticle(particle);
@@ -82,6 +81,7 @@ void ParticleSpray::draw(float speed, bool paused) {
             if (particle.life < 0.0f) throwAgain(particle, speed, false);
             if (isBelowSnow(particle)) throwAgain(particle, speed, true);
         }
+    }
     glEnable(GL_DEPTH_TEST);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glEnable(GL_CULL_FACE);
@@ -92,6 +92,7 @@ void ParticleSpray::drawParticle(const SprayParticle& particle) const {
     glColor4f(particle.r, particle.g, particle.b, particle.life);
     glBindTexture(GL_TEXTURE_2D, image->texture);
     glBegin(GL_TRIANGLE_STRIP);
+    {
         glTexCoord2d(1, 1);
         vertex(particle, s, s);
         glTexCoord2d(0, 1);
@@ -100,6 +101,7 @@ void ParticleSpray::drawParticle(const SprayParticle& particle) const {
         vertex(particle, s, -s);
         glTexCoord2d(0, 0);
         vertex(particle, -s, -s);
+    }
     glEnd();
 }
 
@@ -107,11 +109,9 @@ void ParticleSpray::drawParticle(const SprayParticle& particle) const {
 // over the other in-plane axis and z.
 void ParticleSpray::vertex(const SprayParticle& particle, float edge, float across) const {
     if (tuning.edgeAxis == axisX) {
-        glVertex3f(particle.x + edge, particle.y + across * particle.splitA,
-                   particle.z + across * particle.splitB);
+        glVertex3f(particle.x + edge, particle.y + across * particle.splitA, particle.z + across * particle.splitB);
     } else {
-        glVertex3f(particle.x + across * particle.splitA, particle.y + edge,
-                   particle.z + across * particle.splitB);
+        glVertex3f(particle.x + across * particle.splitA, particle.y + edge, particle.z + across * particle.splitB);
     }
 }
 

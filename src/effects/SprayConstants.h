@@ -23,13 +23,13 @@ struct SprayConstants {
 
     // The initial fill; random calls in the order fade, [velocity], x, [y], z, size, splitA.
     float startLife = 0.0f;
-    bool startsMoving = false;          // draw xi, yi, zi; otherwise they start at 0
+    bool startsMoving = false;  // draw xi, yi, zi; otherwise they start at 0
     RandomTerm startVelocity[3];
     RandomTerm startX;
     bool startsAtRandomHeight = false;  // draw y; otherwise it starts at 0
     RandomTerm startY;
     RandomTerm startZ;
-    float gravityX = 0.0f;              // the particles' fixed acceleration
+    float gravityX = 0.0f;  // the particles' fixed acceleration
     float gravityY = 0.0f;
     float gravityZ = 0.0f;
 
@@ -40,9 +40,9 @@ struct SprayConstants {
     RandomTerm throwZ;
     RandomTerm throwVelocity[3];
 
-    float sizeBase = 0.0f;              // size = R * 0.01 + sizeBase, at the fill and a throw
-    float sizeGrowth = 0.0f;            // added to size each step
-    bool snowThrowKeepsSize = false;    // a throw from below the snow keeps size 1, drawing no term
-    int snowAxis = axisY;               // below the snow when this coordinate is negative
-    int edgeAxis = axisX;               // the quad's first edge; the second spans the other of x, y and z
+    float sizeBase = 0.0f;            // size = R * 0.01 + sizeBase, at the fill and a throw
+    float sizeGrowth = 0.0f;          // added to size each step
+    bool snowThrowKeepsSize = false;  // a throw from below the snow keeps size 1, drawing no term
+    int snowAxis = axisY;             // below the snow when this coordinate is negative
+    int edgeAxis = axisX;             // the quad's first edge; the second spans the other of x, y and z
 };

@@ -40,8 +40,8 @@ std::vector<unsigned char> readRows(std::FILE* file, long width, long rows, bool
     std::vector<unsigned char> pixels(rowBytes * static_cast<std::size_t>(rows));
     for (long row = 0; row < rows; ++row) {
         long target = topDown ? rows - 1 - row : row;
-        std::memcpy(&pixels[rowBytes * static_cast<std::size_t>(target)],
-                    &raw[stride * static_cast<std::size_t>(row)], rowBytes);
+        std::memcpy(&pixels[rowBytes * static_cast<std::size_t>(target)], &raw[stride * static_cast<std::size_t>(row)],
+                    rowBytes);
     }
     swapRedBlue(pixels, 3);
     return pixels;

@@ -42,16 +42,19 @@ std::vector<unsigned char> expandToRgba(const std::vector<unsigned char>& indice
 
 // gluScaleImage honours the pixel store, so it runs with tightly packed rows
 // and no skips whatever a holder left set.
-bool scaleRgba(const std::vector<unsigned char>& from, int fromWidth, int fromHeight,
-               std::vector<unsigned char>& to, int toWidth, int toHeight) {
+bool scaleRgba(const std::vector<unsigned char>& from, int fromWidth, int fromHeight, std::vector<unsigned char>& to,
+               int toWidth, int toHeight) {
+    GLint failed = 0;
     glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
+    {
         for (GLenum alignment : {GL_UNPACK_ALIGNMENT, GL_PACK_ALIGNMENT}) glPixelStorei(alignment, 1);
-        for (GLenum zero : {GL_UNPACK_ROW_LENGTH, GL_UNPACK_SKIP_ROWS, GL_UNPACK_SKIP_PIXELS,
-                            GL_PACK_ROW_LENGTH, GL_PACK_SKIP_ROWS, GL_PACK_SKIP_PIXELS}) {
+        for (GLenum zero : {GL_UNPACK_ROW_LENGTH, GL_UNPACK_SKIP_ROWS, GL_UNPACK_SKIP_PIXELS, GL_PACK_ROW_LENGTH,
+                            GL_PACK_SKIP_ROWS, GL_PACK_SKIP_PIXELS}) {
             glPixelStorei(zero, 0);
         }
-        GLint failed = gluScaleImage(GL_RGBA, fromWidth, fromHeight, GL_UNSIGNED_BYTE, from.data(),
-                                     toWidth, toHeight, GL_UNSIGNED_BYTE, to.data());
+        failed = gluScaleImage(GL_RGBA, fromWidth, fromHeight, GL_UNSIGNED_BYTE, from.data(), toWidth, toHeight,
+                               GL_UNSIGNED_BYTE, to.data());
+    }
     glPopClientAttrib();
     return failed == 0;
 }
@@ -75,9 +78,7 @@ void Image::load(const char* fileName) {
     }
 }
 
-const unsigned char* Image::pixelData() const {
-    return pixels.empty() ? nullptr : pixels.data();
-}
+const unsigned char* Image::pixelData() const { return pixels.empty() ? nullptr : pixels.data(); }
 
 // Everything but the holder's texture name goes back to a new image's values.
 void Image::clear() {
@@ -144,8 +145,7 @@ void Image::makeMipmappedRgbTexture(int minFilter) {
     glGenTextures(1, &texture);
     glBindTexture(GL_TEXTURE_2D, texture);
     // GLU reads width x height RGB pixels whatever the buffer holds.
-    if (holds(3))
-        gluBuild2DMipmaps(GL_TEXTURE_2D, GL_RGB, width, height, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+    if (holds(3)) gluBuild2DMipmaps(GL_TEXTURE_2D, GL_RGB, width, height, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, minFilter);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
 }

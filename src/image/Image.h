@@ -13,7 +13,7 @@ public:
     };
 
     Image() = default;
-    ~Image();                                  // glDeleteTextures of `texture` when it is not 0
+    ~Image();  // glDeleteTextures of `texture` when it is not 0
     Image(const Image&) = delete;
     Image& operator=(const Image&) = delete;
 
@@ -22,7 +22,7 @@ public:
     // that can't be read leaves no pixels and a size of 0 x 0. PCX needs a GL
     // context (the picture is scaled down to powers of two by GLU).
     void load(const char* fileName);
-    const unsigned char* pixelData() const;    // null when nothing was loaded
+    const unsigned char* pixelData() const;  // null when nothing was loaded
     // True when the pixels hold width x height pixels of the given size.
     bool holds(int bytesPerPixel) const;
 
@@ -32,16 +32,16 @@ public:
     // an image, which GL draws as if texturing were off.
     void makeMipmappedRgbTexture(int minFilter);
 
-    int scaledWidth = 0;                       // PCX only
-    int scaledHeight = 0;                      // PCX only
-    std::vector<unsigned char> palette;        // PCX only, 768 bytes
-    int format = pcxFormat;                    // one of Format
-    unsigned char imageType = 0;               // TGA only
+    int scaledWidth = 0;                 // PCX only
+    int scaledHeight = 0;                // PCX only
+    std::vector<unsigned char> palette;  // PCX only, 768 bytes
+    int format = pcxFormat;              // one of Format
+    unsigned char imageType = 0;         // TGA only
     int width = 0;
     int height = 0;
-    int bitsPerPixel = 0;                      // TGA only
-    unsigned int texture = 0;                  // GL texture name, made by the holder
-    std::vector<unsigned char> pixels;         // empty when nothing was loaded
+    int bitsPerPixel = 0;               // TGA only
+    unsigned int texture = 0;           // GL texture name, made by the holder
+    std::vector<unsigned char> pixels;  // empty when nothing was loaded
 
 private:
     void clear();

@@ -10,7 +10,7 @@ using namespace pictureBytes;
 namespace {
 
 constexpr long dataStart = 128;
-constexpr long paletteBlock = 769;             // marker byte 12, then 768 bytes
+constexpr long paletteBlock = 769;  // marker byte 12, then 768 bytes
 constexpr int paletteMarker = 12;
 
 // Fills indices from the run-length data; whatever the data doesn't reach keeps its 255.

@@ -10,7 +10,7 @@ struct PcxHeader {
     std::uint16_t yMin = 0;
     std::uint16_t xMax = 0;
     std::uint16_t yMax = 0;
-    std::vector<unsigned char> palette;        // 256 entries of red, green, blue
+    std::vector<unsigned char> palette;  // 256 entries of red, green, blue
 };
 
 // One palette index per pixel, top row first; pixels past the end of the data

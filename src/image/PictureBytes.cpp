@@ -7,8 +7,7 @@ namespace pictureBytes {
 std::size_t pixelBytes(long width, long height, int bytesPerPixel) {
     if (width < 1 || width > maxSide || height < 1 || height > maxSide) return 0;
     if (bytesPerPixel < 1 || bytesPerPixel > 4) return 0;
-    return static_cast<std::size_t>(width) * static_cast<std::size_t>(height) *
-           static_cast<std::size_t>(bytesPerPixel);
+    return static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * static_cast<std::size_t>(bytesPerPixel);
 }
 
 long remaining(std::FILE* file) {
@@ -23,9 +22,7 @@ bool readExactly(std::FILE* file, unsigned char* into, std::size_t count) {
     return std::fread(into, 1, count, file) == count;
 }
 
-std::uint16_t u16(const unsigned char* bytes) {
-    return static_cast<std::uint16_t>(bytes[0] | bytes[1] << 8);
-}
+std::uint16_t u16(const unsigned char* bytes) { return static_cast<std::uint16_t>(bytes[0] | bytes[1] << 8); }
 
 std::uint32_t u32(const unsigned char* bytes) {
     return static_cast<std::uint32_t>(bytes[0]) | static_cast<std::uint32_t>(bytes[1]) << 8 |

@@ -25,8 +25,8 @@ long remaining(std::FILE* file);
 // Reads exactly count bytes, false when fewer arrive.
 bool readExactly(std::FILE* file, unsigned char* into, std::size_t count);
 
-std::uint16_t u16(const unsigned char* bytes);   // little-endian
-std::uint32_t u32(const unsigned char* bytes);   // little-endian
+std::uint16_t u16(const unsigned char* bytes);  // little-endian
+std::uint32_t u32(const unsigned char* bytes);  // little-endian
 
 // Exchanges the first and third byte of every whole pixel (BGR(A) to RGB(A)).
 void swapRedBlue(std::vector<unsigned char>& pixels, int bytesPerPixel);

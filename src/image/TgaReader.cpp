@@ -8,9 +8,7 @@ namespace {
 
 constexpr std::size_t headerSize = 18;
 
-bool knownDepth(int bits) {
-    return bits == 8 || bits == 16 || bits == 24 || bits == 32;
-}
+bool knownDepth(int bits) { return bits == 8 || bits == 16 || bits == 24 || bits == 32; }
 
 // Bytes between the header and the pixels: the ID field and any colour map.
 long bytesBeforePixels(const unsigned char* h) {

@@ -6,7 +6,7 @@
 #include <vector>
 
 struct TgaHeader {
-    std::uint8_t imageType = 0;                // 2 true-colour, 3 grey-scale
+    std::uint8_t imageType = 0;  // 2 true-colour, 3 grey-scale
     std::int16_t width = 0;
     std::int16_t height = 0;
     std::uint8_t bitsPerPixel = 0;

@@ -17,13 +17,14 @@ void upload(TgaTexture& decoded) {
     glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
     GLenum format = decoded.bitsPerPixel == 24 ? GL_RGB : GL_RGBA;
     glPushClientAttrib(GL_CLIENT_PIXEL_STORE_BIT);
+    {
         glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
         glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
         glPixelStorei(GL_UNPACK_SKIP_ROWS, 0);
         glPixelStorei(GL_UNPACK_SKIP_PIXELS, 0);
         glTexImage2D(GL_TEXTURE_2D, 0, static_cast<GLint>(format), static_cast<GLsizei>(decoded.width),
-                     static_cast<GLsizei>(decoded.height), 0, format, GL_UNSIGNED_BYTE,
-                     decoded.imageData.data());
+                     static_cast<GLsizei>(decoded.height), 0, format, GL_UNSIGNED_BYTE, decoded.imageData.data());
+    }
     glPopClientAttrib();
 }
 

@@ -6,7 +6,7 @@
 // A decoded material texture: tightly packed RGB or RGBA rows in file order.
 struct TgaTexture {
     std::vector<unsigned char> imageData;
-    unsigned int bitsPerPixel = 0;             // 24 or 32 once decoded
+    unsigned int bitsPerPixel = 0;  // 24 or 32 once decoded
     unsigned int width = 0;
     unsigned int height = 0;
     unsigned int textureId = 0;

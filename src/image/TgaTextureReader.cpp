@@ -32,8 +32,7 @@ bool fail(TgaTexture& texture) {
 
 // Reads one packet into pixels at stored; false when the file ends early or
 // the packet would run past the last pixel.
-bool readPacket(std::FILE* file, std::vector<unsigned char>& pixels, std::size_t& stored,
-                std::size_t bytesPerPixel) {
+bool readPacket(std::FILE* file, std::vector<unsigned char>& pixels, std::size_t& stored, std::size_t bytesPerPixel) {
     int head = std::fgetc(file);
     if (head == EOF) return false;
     bool run = head >= 128;

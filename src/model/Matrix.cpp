@@ -41,15 +41,12 @@ void Matrix::setRotationRadians(const float a[3]) {
 
 Vec3 Matrix::transform(const Vec3& p) const {
     const float* f = elements;
-    return {f[0] * p.x + f[4] * p.y + f[8] * p.z + f[12],
-            f[1] * p.x + f[5] * p.y + f[9] * p.z + f[13],
+    return {f[0] * p.x + f[4] * p.y + f[8] * p.z + f[12], f[1] * p.x + f[5] * p.y + f[9] * p.z + f[13],
             f[2] * p.x + f[6] * p.y + f[10] * p.z + f[14]};
 }
 
 Vec3 Matrix::inverseTransformRigid(const Vec3& p) const {
     const float* f = elements;
     float dx = p.x - f[12], dy = p.y - f[13], dz = p.z - f[14];
-    return {dx * f[0] + dy * f[1] + dz * f[2],
-            dx * f[4] + dy * f[5] + dz * f[6],
-            dx * f[8] + dy * f[9] + dz * f[10]};
+    return {dx * f[0] + dy * f[1] + dz * f[2], dx * f[4] + dy * f[5] + dz * f[6], dx * f[8] + dy * f[9] + dz * f[10]};
 }

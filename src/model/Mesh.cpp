@@ -12,9 +12,7 @@ bool readCount(std::FILE* file, int& count) {
 
 }  // namespace
 
-bool Mesh::read(std::FILE* file) {
-    return readVertices(file) && readNormals(file) && readTriangles(file);
-}
+bool Mesh::read(std::FILE* file) { return readVertices(file) && readNormals(file) && readTriangles(file); }
 
 bool Mesh::readVertices(std::FILE* file) {
     int count = 0;
@@ -24,9 +22,9 @@ bool Mesh::readVertices(std::FILE* file) {
         int flags = 0;
         Vertex vertex;
         float fileV = 0.0f;
-        if (!line.readFields(file, "%d %f %f %f %f %f %d",
-                             {flags, vertex.position.x, vertex.position.y, vertex.position.z,
-                              vertex.u, fileV, vertex.boneIndex})) {
+        if (!line.readFields(
+                file, "%d %f %f %f %f %f %d",
+                {flags, vertex.position.x, vertex.position.y, vertex.position.z, vertex.u, fileV, vertex.boneIndex})) {
             return false;
         }
         vertex.v = 1.0f - fileV;
@@ -55,9 +53,8 @@ bool Mesh::readTriangles(std::FILE* file) {
         int flags = 0, smoothingGroup = 0;
         Triangle t;
         if (!line.readFields(file, "%d %d %d %d %d %d %d %d",
-                             {flags, t.vertexIndices[0], t.vertexIndices[1], t.vertexIndices[2],
-                              t.normalIndices[0], t.normalIndices[1], t.normalIndices[2],
-                              smoothingGroup})) {
+                             {flags, t.vertexIndices[0], t.vertexIndices[1], t.vertexIndices[2], t.normalIndices[0],
+                              t.normalIndices[1], t.normalIndices[2], smoothingGroup})) {
             return false;
         }
         if (holds(t)) triangles.push_back(t);

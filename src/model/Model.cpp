@@ -21,9 +21,7 @@ bool sameNameIgnoringCase(const char* a, const char* b) {
     return *a == *b;
 }
 
-bool between(float value, float a, float b) {
-    return (a <= value && value <= b) || (b <= value && value <= a);
-}
+bool between(float value, float a, float b) { return (a <= value && value <= b) || (b <= value && value <= a); }
 
 double distance(double x1, double z1, double x2, double z2) {
     return std::sqrt((x2 - x1) * (x2 - x1) + (z2 - z1) * (z2 - z1));
@@ -179,17 +177,21 @@ void Model::draw() {
         const Mesh& mesh = meshes[i];
         applyMaterial(meshMaterials[i]);
         glBegin(GL_TRIANGLES);
+        {
             for (const Triangle& triangle : mesh.triangles) {
                 drawTriangle(mesh, triangle);
                 if (probing) probeTriangle(mesh, triangle);
             }
+        }
         glEnd();
     }
 }
 
 void Model::applyMaterial(int index) const {
-    if (index >= 0) materials[index].apply();
-    else glDisable(GL_TEXTURE_2D);
+    if (index >= 0)
+        materials[index].apply();
+    else
+        glDisable(GL_TEXTURE_2D);
 }
 
 void Model::drawTriangle(const Mesh& mesh, const Triangle& triangle) const {
@@ -261,8 +263,7 @@ void Model::probeTriangle(const Mesh& mesh, const Triangle& triangle) {
 
 // The line intersections below are badly conditioned for edges that are
 // nearly upright in x-z, so they are worked out in double.
-bool Model::isOutsideEdge(float x1, float z1, float x2, float z2, float x3, float z3, float px,
-                          float pz) {
+bool Model::isOutsideEdge(float x1, float z1, float x2, float z2, float x3, float z3, float px, float pz) {
     if (x1 == x2) return !between(px, x1, x3);
     if (z1 == z2) return !between(pz, z1, z3);
     double m1 = (static_cast<double>(z2) - z1) / (static_cast<double>(x2) - x1);
@@ -279,8 +280,7 @@ bool Model::isOutsideEdge(float x1, float z1, float x2, float z2, float x3, floa
     return dx * dx + dz * dz > (xi - x3) * (xi - x3) + (zi - z3) * (zi - z3);
 }
 
-float Model::heightOnTriangle(const Vec3& corner0, const Vec3& corner1, const Vec3& corner2, float px,
-                              float pz) {
+float Model::heightOnTriangle(const Vec3& corner0, const Vec3& corner1, const Vec3& corner2, float px, float pz) {
     if (px == corner2.x && pz == corner2.z) return corner2.y;
     if (px == corner1.x && pz == corner1.z) return corner1.y;
     if (px == corner0.x && pz == corner0.z) return corner0.y;

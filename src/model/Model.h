@@ -52,12 +52,10 @@ public:
     void setProbeResults(ProbeResult* results);
 
     // True when (px, pz) lies beyond the line through P1 and P2 as seen from P3.
-    static bool isOutsideEdge(float x1, float z1, float x2, float z2, float x3, float z3, float px,
-                              float pz);
+    static bool isOutsideEdge(float x1, float z1, float x2, float z2, float x3, float z3, float px, float pz);
     // The height at (px, pz) interpolated over the triangle's corners; NaN
     // where the triangle gives none (collapsed in x and z).
-    static float heightOnTriangle(const Vec3& corner0, const Vec3& corner1, const Vec3& corner2,
-                                  float px, float pz);
+    static float heightOnTriangle(const Vec3& corner0, const Vec3& corner1, const Vec3& corner2, float px, float pz);
 
     // ---- Test and demo support: not part of the game's own API. ----
     // The probe's results as draw() fills them, without drawing (no GL).

@@ -60,8 +60,10 @@ bool TextLine::read(std::FILE* file) {
         if (c == EOF) break;
         if (c == '\r') {
             int next = std::getc(file);
-            if (next == '\n') c = '\n';
-            else if (next != EOF) std::ungetc(next, file);
+            if (next == '\n')
+                c = '\n';
+            else if (next != EOF)
+                std::ungetc(next, file);
         }
         if (c == '\n') {
             buffer[length] = '\0';
@@ -73,9 +75,7 @@ bool TextLine::read(std::FILE* file) {
     return length > 0;
 }
 
-bool TextLine::startsWith(const char* prefix) const {
-    return std::strncmp(buffer, prefix, std::strlen(prefix)) == 0;
-}
+bool TextLine::startsWith(const char* prefix) const { return std::strncmp(buffer, prefix, std::strlen(prefix)) == 0; }
 
 int TextLine::scan(const char* format, std::initializer_list<Field> fields) const {
     const char* at = buffer;
@@ -90,8 +90,10 @@ int TextLine::scan(const char* format, std::initializer_list<Field> fields) cons
         } else {
             if (field == fields.end()) break;
             const char* conversion = f + 1;
-            if (std::strncmp(conversion, "[^\"]", 4) == 0) f += 4;
-            else ++f;
+            if (std::strncmp(conversion, "[^\"]", 4) == 0)
+                f += 4;
+            else
+                ++f;
             at = convert(at, *field++);
             if (!at) break;
             ++yielded;

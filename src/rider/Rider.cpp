@@ -1,10 +1,10 @@
 #include "rider/Rider.h"
 
-#include <cmath>
-#include <iostream>
-
 #include "common/TimingBands.h"
 #include "rider/RiderMath.h"
+
+#include <cmath>
+#include <iostream>
 
 using namespace riderMath;
 
@@ -20,9 +20,7 @@ const Vec3 bodyPointTable[RiderState::pointCount] = {
 };
 
 // Turns about x, then y, then z.
-Vec3 turn(const Vec3& p, const Vec3& degrees) {
-    return rotateZ(rotateY(rotateX(p, degrees.x), degrees.y), degrees.z);
-}
+Vec3 turn(const Vec3& p, const Vec3& degrees) { return rotateZ(rotateY(rotateX(p, degrees.x), degrees.y), degrees.z); }
 
 }  // namespace
 

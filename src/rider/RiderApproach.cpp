@@ -1,11 +1,11 @@
 // The landing approach: steering the pose toward a landable one while the balance wobbles.
-#include <algorithm>
-#include <cmath>
-
 #include "common/Maths.h"
 #include "common/Random.h"
 #include "rider/Rider.h"
 #include "rider/RiderMath.h"
+
+#include <algorithm>
+#include <cmath>
 
 using namespace riderMath;
 
@@ -24,9 +24,7 @@ float limitCorrection(float step, float rate, float stepRate) {
 }
 
 // Turns still to make toward a landable flip (0 or 360) for a flip turning forward.
-float flipErrorForward(float flip) {
-    return flip > 90.0f ? 360.0f - flip : -flip;
-}
+float flipErrorForward(float flip) { return flip > 90.0f ? 360.0f - flip : -flip; }
 
 // Spin still to take away toward a landable spin (0, 180 or 360) for a spin turning forward.
 float spinErrorForward(float spin) {
@@ -126,8 +124,8 @@ void Rider::newBalanceImpulse() {
     int r1 = 100 - Random::rand() % 200;
     s.balanceVelocityY += static_cast<float>(r1) * ((s.flipRate / s.flipRateScale) * 0.2f + 0.1f) * 0.003f;
     int r2 = 100 - Random::rand() % 200;
-    float targetX = static_cast<float>(r2) * ((s.spinRate / s.spinRateScale) * 0.2f + 0.1f) * 0.003f +
-                    s.balanceVelocityX;
+    float targetX =
+        static_cast<float>(r2) * ((s.spinRate / s.spinRateScale) * 0.2f + 0.1f) * 0.003f + s.balanceVelocityX;
     s.balanceVelocityX = -0.1f * (s.balanceX - targetX);
     s.balanceVelocityY = -0.1f * (s.balanceY - s.balanceVelocityY);
 }

@@ -1,9 +1,9 @@
 // The flight step: slow motion, lip, touch-down, path, landing approach and tricks.
-#include <cmath>
-
 #include "common/TimingBands.h"
 #include "rider/Rider.h"
 #include "rider/RiderMath.h"
+
+#include <cmath>
 
 using namespace riderMath;
 

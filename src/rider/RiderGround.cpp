@@ -1,10 +1,10 @@
 // The ground step: contact, fences, move, slope, pitch, take-off and speed.
-#include <algorithm>
-#include <cmath>
-
 #include "rider/Fences.h"
 #include "rider/Rider.h"
 #include "rider/RiderMath.h"
+
+#include <algorithm>
+#include <cmath>
 
 using namespace riderMath;
 

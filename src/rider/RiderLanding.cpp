@@ -1,10 +1,10 @@
 // The landing judgement at touch-down, the crash, and the crash slide to rest.
-#include <cmath>
-
 #include "common/TimingBands.h"
 #include "rider/Fences.h"
 #include "rider/Rider.h"
 #include "rider/RiderMath.h"
+
+#include <cmath>
 
 using namespace riderMath;
 

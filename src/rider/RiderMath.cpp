@@ -24,9 +24,7 @@ float slopeAngle(const ProbeResult& sample, float headingDegrees) {
     return std::asin(sine) * maths::degreesPerRadian;
 }
 
-bool hasGround(const ProbeResult& sample) {
-    return std::isfinite(sample.height) && sample.height >= noGroundBelow;
-}
+bool hasGround(const ProbeResult& sample) { return std::isfinite(sample.height) && sample.height >= noGroundBelow; }
 
 float wrapDegrees(float degrees) {
     float wrapped = std::fmod(degrees, 360.0f);
@@ -53,9 +51,7 @@ int truncateToInt(float value) {
     return static_cast<int>(value);
 }
 
-bool isFinite(const Vec3& v) {
-    return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z);
-}
+bool isFinite(const Vec3& v) { return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z); }
 
 Vec3 rotateX(const Vec3& p, float degrees) {
     float c = cosDegrees(degrees);

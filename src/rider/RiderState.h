@@ -1,10 +1,10 @@
 // RiderState: every parameter and state value of the rider's run, in one plain record.
 #pragma once
 
-#include <array>
-
 #include "common/ProbeResult.h"
 #include "common/Vec3.h"
+
+#include <array>
 
 struct RiderState {
     // The probe points, by where each one feels the ground: the board's ends and

@@ -65,9 +65,9 @@ void Banners::draw() const {
     glDisable(GL_CULL_FACE);
     glDisable(GL_BLEND);
     glColorMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE);
-        drawSponsorBoards();
+    drawSponsorBoards();
     glEnable(GL_CULL_FACE);
-        drawEventBanner();
+    drawEventBanner();
     glEnable(GL_BLEND);
     glColorMaterial(GL_FRONT, GL_AMBIENT_AND_DIFFUSE);
 }
@@ -78,10 +78,12 @@ void Banners::drawSponsorBoards() const {
     for (const SponsorBoard& board : sponsorBoards) {
         glBindTexture(GL_TEXTURE_2D, textures.texture(board.picture));
         glBegin(GL_QUADS);
+        {
             corner(0.0f, 0.0f, board.startX, boardBottom, board.startZ);
             corner(1.0f, 0.0f, board.endX, boardBottom, board.endZ);
             corner(1.0f, 1.0f, board.endX, boardTop, board.endZ);
             corner(0.0f, 1.0f, board.startX, boardTop, board.startZ);
+        }
         glEnd();
     }
 }
@@ -91,6 +93,7 @@ void Banners::drawSponsorBoards() const {
 void Banners::drawEventBanner() const {
     glBindTexture(GL_TEXTURE_2D, textures.texture(event));
     glBegin(GL_QUADS);
+    {
         corner(1.0f, 0.0f, x3, boardBottom, bannerHalf);
         corner(0.0f, 0.0f, x3, boardBottom, -bannerHalf);
         corner(0.0f, 1.0f, x3, boardTop, -bannerHalf);
@@ -100,5 +103,6 @@ void Banners::drawEventBanner() const {
         corner(0.0f, 0.0f, bannerBackX, boardBottom, bannerHalf);
         corner(0.0f, 1.0f, bannerBackX, boardTop, bannerHalf);
         corner(1.0f, 1.0f, bannerBackX, boardTop, -bannerHalf);
+    }
     glEnd();
 }

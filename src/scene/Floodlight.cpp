@@ -55,8 +55,8 @@ void Floodlight::computeMast() {
         shape.lowerRing[k] = point(mastRadius * c, 0.0, mastRadius * s);
         shape.jointRing[k] = point(mastRadius * c, 7.0 - mastRadius * std::sin(jointTilt) * s,
                                    1.0 + mastRadius * std::cos(jointTilt) * s);
-        shape.upperRing[k] = point(mastRadius * c, 7.5 - mastRadius * std::sin(armTilt) * s,
-                                   3.5 - mastRadius * std::cos(armTilt) * s);
+        shape.upperRing[k] =
+            point(mastRadius * c, 7.5 - mastRadius * std::sin(armTilt) * s, 3.5 - mastRadius * std::cos(armTilt) * s);
         shape.mastNormals[k] = point(c, -std::sin(normalTilt) * s, std::cos(normalTilt) * s);
         shape.armNormals[k] = shape.mastNormals[k];
     }
@@ -84,9 +84,7 @@ void Floodlight::setRotation(const Vec3& degrees) { rotation = degrees; }
 
 bool Floodlight::ownsLight() const { return index >= 1 && index <= 7; }
 
-GLenum Floodlight::lightId() const {
-    return ownsLight() ? static_cast<GLenum>(GL_LIGHT0 + index) : GL_LIGHT0;
-}
+GLenum Floodlight::lightId() const { return ownsLight() ? static_cast<GLenum>(GL_LIGHT0 + index) : GL_LIGHT0; }
 
 void Floodlight::switchOn() {
     on = true;
@@ -116,6 +114,7 @@ void Floodlight::setupLight() const {
     if (!ownsLight()) return;
     const GLenum light = lightId();
     applyTransform();
+    {
         glLightfv(light, GL_AMBIENT, lightAmbient);
         glLightfv(light, GL_DIFFUSE, lightColour);
         glLightfv(light, GL_SPECULAR, lightColour);
@@ -126,21 +125,24 @@ void Floodlight::setupLight() const {
         glLightf(light, GL_CONSTANT_ATTENUATION, 1.3f);
         glLightf(light, GL_LINEAR_ATTENUATION, 0.001f);
         glLightf(light, GL_QUADRATIC_ATTENUATION, 0.0004f);
+    }
     removeTransform();
 }
 
 void Floodlight::updateLightPosition() const {
     if (!ownsLight()) return;
     applyTransform();
-        glLightfv(lightId(), GL_POSITION, lightPosition);
+    glLightfv(lightId(), GL_POSITION, lightPosition);
     removeTransform();
 }
 
 void Floodlight::draw() const {
     applyTransform();
+    {
         drawMast();
         drawHousing();
         drawGlass();
+    }
     removeTransform();
     glColor3f(1.0f, 1.0f, 1.0f);
 }
@@ -202,10 +204,12 @@ void Floodlight::drawGlass() const {
         glColor3f(0.92156863f, 0.9372549f, 0.91764706f);
     }
     glBegin(GL_QUADS);
+    {
         normal(shape.faceNormals[5]);
         vertex(shape.backFace[1]);
         vertex(shape.backFace[2]);
         vertex(shape.frontFace[2]);
         vertex(shape.frontFace[1]);
+    }
     glEnd();
 }

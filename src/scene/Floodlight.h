@@ -15,14 +15,14 @@ public:
     // The lamp's computed shape in its own frame: y up, the mast foot at the
     // origin, the head toward positive z.
     struct Geometry {
-        Ring lowerRing;                    // mast cross-section at the foot
-        Ring jointRing;                    // at the bend
-        Ring upperRing;                    // at the head end of the arm
+        Ring lowerRing;  // mast cross-section at the foot
+        Ring jointRing;  // at the bend
+        Ring upperRing;  // at the head end of the arm
         Ring mastNormals;
         Ring armNormals;
-        std::array<Vec3, 4> backFace;      // lamp head, rear plate
-        std::array<Vec3, 4> frontFace;     // lamp head, front plate
-        std::array<Vec3, 6> faceNormals;   // rear, front, +x side, -x side, top, glass
+        std::array<Vec3, 4> backFace;     // lamp head, rear plate
+        std::array<Vec3, 4> frontFace;    // lamp head, front plate
+        std::array<Vec3, 6> faceNormals;  // rear, front, +x side, -x side, top, glass
     };
 
     // Switched off, at the origin, unrotated; index is the light it owns (1 to 7).
@@ -30,7 +30,7 @@ public:
     virtual ~Floodlight();
 
     void setPosition(const Vec3& foot);
-    void setRotation(const Vec3& degrees);   // applied about x, then y, then z
+    void setRotation(const Vec3& degrees);  // applied about x, then y, then z
 
     // GL_LIGHT1 to GL_LIGHT7 for index 1 to 7; GL_LIGHT0 for any other index.
     GLenum lightId() const;

@@ -14,8 +14,10 @@ Kicker::~Kicker() = default;
 
 void Kicker::draw() {
     glCullFace(GL_BACK);
+    {
         ramp->draw();
         arrows->draw();
+    }
     glCullFace(GL_FRONT);
 }
 

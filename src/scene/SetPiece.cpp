@@ -20,6 +20,6 @@ void SetPiece::load(Model& model, const char* fileName) {
 
 void SetPiece::draw(Model& model) {
     glCullFace(GL_BACK);
-        model.draw();
+    model.draw();
     glCullFace(GL_FRONT);
 }

@@ -27,7 +27,7 @@ Skybox::~Skybox() = default;
 void Skybox::draw() const {
     glCullFace(GL_BACK);
     glColorMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE);
-        drawFaces();
+    drawFaces();
     glCullFace(GL_FRONT);
     glColorMaterial(GL_FRONT, GL_AMBIENT_AND_DIFFUSE);
 }

@@ -87,6 +87,7 @@ void World::drawRider() {
     const Vec3& rot = rider->rotation();
     const bool crashed = rider->isCrashed();
     glPushMatrix();
+    {
         glTranslatef(pos.x, pos.y, pos.z);
         glRotatef(rot.x, 1.0f, 0.0f, 0.0f);
         if (crashed) {
@@ -96,8 +97,8 @@ void World::drawRider() {
             glRotatef(rot.y, 0.0f, 1.0f, 0.0f);
             glRotatef(rot.z, 0.0f, 0.0f, 1.0f);
         }
-            drawBoardModel();
-            drawSpray();
+        drawBoardModel();
+        drawSpray();
         if (crashed) {
             glRotatef(-rot.y, 0.0f, 1.0f, 0.0f);
             glRotatef(-rot.z, 0.0f, 0.0f, 1.0f);
@@ -107,6 +108,7 @@ void World::drawRider() {
         }
         glRotatef(-rot.x, 1.0f, 0.0f, 0.0f);
         glTranslatef(-pos.x, -pos.y, -pos.z);
+    }
     glPopMatrix();
 }
 
@@ -120,7 +122,7 @@ void World::drawBoardModel() {
         glRotatef(t.y, 0.0f, 1.0f, 0.0f);
         glRotatef(t.z, 0.0f, 0.0f, 1.0f);
         glTranslatef(-p.x, -p.y, -p.z);
-            board->draw();
+        board->draw();
         glTranslatef(p.x, p.y, p.z);
         glRotatef(-t.z, 0.0f, 0.0f, 1.0f);
         glRotatef(-t.y, 0.0f, 1.0f, 0.0f);
@@ -128,7 +130,7 @@ void World::drawBoardModel() {
         glTranslatef(-p.x, -p.y, -p.z);
     } else if (rider->landedSwitch() && !rider->isCrashed()) {
         glRotatef(180.0f, 0.0f, 1.0f, 0.0f);
-            board->draw();
+        board->draw();
         glRotatef(-180.0f, 0.0f, 1.0f, 0.0f);
     } else {
         board->draw();

@@ -68,11 +68,12 @@ void BalanceGauge::draw(float centreX, float centreY) const {
     glDisable(GL_TEXTURE_2D);
     NdcOverlay::begin();
 
+    {
         drawRing(centreX, centreY, 1.0f);
         drawRing(centreX, centreY, 0.1f);
         drawSpokes(centreX, centreY);
         drawCross(centreX, centreY);
-
+    }
     NdcOverlay::end();
     glEnable(GL_DEPTH_TEST);
     glEnable(GL_LIGHTING);

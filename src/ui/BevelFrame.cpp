@@ -18,29 +18,34 @@ struct Batch {
 };
 
 const Batch batches[] = {
-    {{0.9254902f, 0.9137255f, 0.84705883f, 1.0f}, 4,  // beige band
+    {{0.9254902f, 0.9137255f, 0.84705883f, 1.0f},
+     4,  // beige band
      {{{1, 1}, {2, 2}, {2, 5}, {1, 6}},
       {{1, 1}, {6, 1}, {5, 2}, {2, 2}},
       {{6, 1}, {6, 6}, {5, 5}, {5, 2}},
       {{1, 6}, {2, 5}, {5, 5}, {6, 6}}}},
-    {{0.95686275f, 0.9490196f, 0.9411765f, 1.0f}, 4,  // light: outer left and bottom, inner right and top
+    {{0.95686275f, 0.9490196f, 0.9411765f, 1.0f},
+     4,  // light: outer left and bottom, inner right and top
      {{{0, 0}, {1, 1}, {1, 6}, {0, 7}},
       {{0, 0}, {7, 0}, {6, 1}, {1, 1}},
       {{5, 2}, {5, 5}, {4, 4}, {4, 3}},
       {{2, 5}, {3, 4}, {4, 4}, {5, 5}}}},
-    {{0.74509805f, 0.7254902f, 0.7058824f, 1.0f}, 4,  // dark: inner left and bottom, outer right and top
+    {{0.74509805f, 0.7254902f, 0.7058824f, 1.0f},
+     4,  // dark: inner left and bottom, outer right and top
      {{{2, 2}, {2, 5}, {3, 4}, {3, 3}},
       {{2, 2}, {3, 3}, {4, 3}, {5, 2}},
       {{7, 0}, {7, 7}, {6, 6}, {6, 1}},
       {{0, 7}, {1, 6}, {6, 6}, {7, 7}}}},
-    {{1.0f, 1.0f, 1.0f, 0.4f}, 1,  // the well, blended over the scene
+    {{1.0f, 1.0f, 1.0f, 0.4f},
+     1,  // the well, blended over the scene
      {{{3, 3}, {4, 3}, {4, 4}, {3, 4}}}},
 };
-}
+}  // namespace
 
 BevelFrame::BevelFrame(float left, float bottom, float unitX, float unitY, float height)
-    : left(left), bottom(bottom), unitX(unitX), unitY(unitY),
-      stopY{0.0f, 0.01f, 0.03f, 0.04f, height - 0.04f, height - 0.03f, height - 0.01f, height} {}
+    : left(left), bottom(bottom), unitX(unitX), unitY(unitY), stopY{0.0f,           0.01f,          0.03f,
+                                                                    0.04f,          height - 0.04f, height - 0.03f,
+                                                                    height - 0.01f, height} {}
 
 void BevelFrame::vertex(float u, float v) const { glVertex2f(left + u * unitX, bottom + v * unitY); }
 

@@ -12,7 +12,7 @@ const unsigned int glyphCount = gridSize * gridSize;
 const float cellSize = 1.0f / gridSize;  // one grid cell in texture coordinates
 const int firstCharacter = screenLayout::fontFirstCharacter;
 const int glyphsPerSet = screenLayout::fontGlyphsPerSet;
-}
+}  // namespace
 
 BitmapFont::BitmapFont() : image(std::make_unique<Image>()), orthoWidth(32), orthoHeight(32) {}
 
@@ -45,6 +45,7 @@ void BitmapFont::compileGlyph(unsigned int glyph) const {
     const float cellX = static_cast<float>(glyph % gridSize) * cellSize;
     const float cellY = static_cast<float>(glyph / gridSize) * cellSize;
     glNewList(listBase + glyph, GL_COMPILE);
+    {
         glBegin(GL_QUADS);
         glTexCoord2f(cellX, 1.0f - cellY - cellSize);
         glVertex2i(0, 0);
@@ -56,6 +57,7 @@ void BitmapFont::compileGlyph(unsigned int glyph) const {
         glVertex2i(0, 16);
         glEnd();
         glTranslated(10.0, 0.0, 0.0);  // the pen: neighbouring glyphs overlap by 6 units
+    }
     glEndList();
 }
 
@@ -82,14 +84,15 @@ void BitmapFont::print(int x, int y, const char* text, int set, float scale) con
     glDisable(GL_DEPTH_TEST);
 
     NdcOverlay::beginArea(orthoWidth, orthoHeight);
+    {
         glTranslated(x, y, 0.0);
-
-            glColor3f(1.0f, 1.0f, 1.0f);
-            glScalef(scale, scale, scale);
-            if (listBase != 0 && !characters.empty()) {
-                glListBase(listBase - firstCharacter + static_cast<unsigned int>(glyphsPerSet * set));
-                glCallLists(static_cast<GLsizei>(characters.size()), GL_BYTE, characters.data());
-            }
+        glColor3f(1.0f, 1.0f, 1.0f);
+        glScalef(scale, scale, scale);
+        if (listBase != 0 && !characters.empty()) {
+            glListBase(listBase - firstCharacter + static_cast<unsigned int>(glyphsPerSet * set));
+            glCallLists(static_cast<GLsizei>(characters.size()), GL_BYTE, characters.data());
+        }
+    }
     NdcOverlay::end();
 
     glEnable(GL_DEPTH_TEST);

@@ -3,6 +3,7 @@
 
 // tools/assetgen/layout.py reads this file too: keep to plain inline constexpr
 // numbers and tables, one row a line.
+// clang-format off
 
 #include "ui/ButtonRect.h"
 
@@ -27,4 +28,5 @@ inline constexpr int fontGrid = 16;
 inline constexpr int fontFirstCharacter = 32;
 inline constexpr int fontGlyphsPerSet = 128;
 
+// clang-format on
 }  // namespace screenLayout

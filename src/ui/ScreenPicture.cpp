@@ -31,6 +31,7 @@ void ScreenPicture::draw() const {
     glDisable(GL_DEPTH_TEST);
     glDisable(GL_CULL_FACE);
 
+    {
         glBindTexture(GL_TEXTURE_2D, image->texture);
         glBegin(GL_TRIANGLE_STRIP);
         glTexCoord2d(1.0, 1.0);
@@ -42,7 +43,7 @@ void ScreenPicture::draw() const {
         glTexCoord2d(0.0, 0.0);
         glVertex3f(-5.0f, -h, 0.0f);
         glEnd();
-
+    }
     glEnable(GL_CULL_FACE);
     glEnable(GL_DEPTH_TEST);
     glEnable(GL_LIGHTING);

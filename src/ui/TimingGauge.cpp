@@ -13,7 +13,7 @@ const float green[3] = {0.25882354f, 0.6392157f, 0.25882354f};
 const float red[3] = {0.89411765f, 0.13725491f, 0.101960786f};
 const float barHeight = 0.2f;
 const float panelHeight = 0.52f;
-}
+}  // namespace
 
 TimingGauge::~TimingGauge() = default;
 
@@ -33,8 +33,7 @@ void TimingGauge::drawBar(int amount, const float colour[3]) const {
 // Sits on the bar's top edge; its vertical unit carries the aspect ratio so
 // its shape in pixels is the same in any window.
 void TimingGauge::drawPanel() const {
-    const BevelFrame frame(x - 0.3f * scale, y + 0.1f * scale, scale, windowWidth * scale / windowHeight,
-                           panelHeight);
+    const BevelFrame frame(x - 0.3f * scale, y + 0.1f * scale, scale, windowWidth * scale / windowHeight, panelHeight);
     frame.draw();
 }
 
@@ -46,6 +45,7 @@ void TimingGauge::draw(int value) const {
     glDisable(GL_TEXTURE_2D);
     NdcOverlay::begin();
 
+    {
         if (value > timing::none && value < timing::tricksRunning) {
             drawBar(value, blue);
         } else if (value == timing::tricksRunning) {
@@ -54,7 +54,7 @@ void TimingGauge::draw(int value) const {
             drawPanel();
             drawBar(value - timing::tricksRunning, red);
         }
-
+    }
     NdcOverlay::end();
     glEnable(GL_TEXTURE_2D);
     glEnable(GL_COLOR_MATERIAL);

@@ -1,5 +1,4 @@
 #include "app/Camera.h"
-
 #include "support/GlContext.h"
 
 #include <GL/gl.h>

@@ -16,8 +16,8 @@ using Playback = CommandLine::Playback;
 }  // namespace
 
 TEST(CommandLine, OptionsAreReadAndGlutsOwnKeptInOrder) {
-    CommandLine line = parse({"-display", ":3", "--record", "out.demo", "-sync", "--timedemo", "run.demo",
-                              "-geometry", "640x480+0+0"});
+    CommandLine line = parse(
+        {"-display", ":3", "--record", "out.demo", "-sync", "--timedemo", "run.demo", "-geometry", "640x480+0+0"});
     EXPECT_EQ(line.error, "");
     EXPECT_EQ(line.playback, Playback::TimeDemo);
     EXPECT_EQ(line.demoFile, "run.demo");

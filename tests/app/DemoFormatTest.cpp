@@ -39,10 +39,10 @@ TEST(DemoFormat, WrittenLinesReadBackExactly) {
     DemoEvent random;
     random.kind = Kind::Random;
     random.random = 4294967295u;
-    const DemoEvent events[] = {event(Kind::Window, 1280, 1024), random, event(Kind::Key, 0, 0, 115),
-                                event(Kind::Button, -1280, 2047, 2, true), event(Kind::Button, 0, 0, 0, false),
-                                event(Kind::Drag, 2559, -1024), event(Kind::Move, 1279, 1023),
-                                event(Kind::Frame, 0, 0, 130)};
+    const DemoEvent events[] = {event(Kind::Window, 1280, 1024),     random,
+                                event(Kind::Key, 0, 0, 115),         event(Kind::Button, -1280, 2047, 2, true),
+                                event(Kind::Button, 0, 0, 0, false), event(Kind::Drag, 2559, -1024),
+                                event(Kind::Move, 1279, 1023),       event(Kind::Frame, 0, 0, 130)};
     std::string text = header;
     for (const DemoEvent& e : events) text += DemoFormat::line(e);
     text += DemoFormat::line(state);
@@ -103,10 +103,14 @@ TEST(DemoFormat, BadLinesAreNamedWithWhatIsWrong) {
         {header + window + state + "\n", 3, "a state line belongs right after its frame"},
         {header + window + "frame 60\nkey 1\n" + state + "\n", 5, "right after its frame"},
         {header + window + "frame 60\n" + state + " 11\n", 4, "'state' takes 19 values, not 20"},
-        {header + window + "frame 60\nstate run dusk running ride 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15\n", 4, "'dusk' is no lighting"},
-        {header + window + "frame 60\nstate run day running ride nan 2 3 4 5 6 7 8 9 10 11 12 13 14 15\n", 4, "'nan' is not a finite"},
-        {header + window + "frame 60\nstate run day running ride 1 2 3 4 5 6 inf 8 9 10 11 12 13 14 15\n", 4, "'inf' is not a finite"},
-        {header + window + "frame 60\nstate run day running ride 1 2 3 4 5 6 7 8 9 10 11 12 13 14 1e39\n", 4, "out of range"},
+        {header + window + "frame 60\nstate run dusk running ride 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15\n", 4,
+         "'dusk' is no lighting"},
+        {header + window + "frame 60\nstate run day running ride nan 2 3 4 5 6 7 8 9 10 11 12 13 14 15\n", 4,
+         "'nan' is not a finite"},
+        {header + window + "frame 60\nstate run day running ride 1 2 3 4 5 6 inf 8 9 10 11 12 13 14 15\n", 4,
+         "'inf' is not a finite"},
+        {header + window + "frame 60\nstate run day running ride 1 2 3 4 5 6 7 8 9 10 11 12 13 14 1e39\n", 4,
+         "out of range"},
         {header + window + "key \x01\x02\x1b[2J\n", 3, "'???[2J' is not a number"},
         {header + window + "key 115\n", 0, "holds no frame"},
     };
@@ -121,7 +125,8 @@ TEST(DemoFormat, BadLinesAreNamedWithWhatIsWrong) {
 
 // A recording cut off by a killed game plays up to its last whole frame.
 TEST(DemoFormat, ACutOffTailIsDroppedBackToTheLastWholeFrame) {
-    const std::string whole = "window 640 480\nframe 60\nstate run day running ride 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15\n";
+    const std::string whole =
+        "window 640 480\nframe 60\nstate run day running ride 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15\n";
     for (const std::string& tail : {std::string("key 11"), std::string("key 113\nmove 3 4\nfram"),
                                     std::string("state run day running ride 1 2 3 4 5 6 7 8 9 10 11 12 13 14 1")}) {
         SCOPED_TRACE(tail);

@@ -3,9 +3,10 @@
 
 #include <GL/freeglut.h>
 #include <GL/glu.h>
+#include <gtest/gtest.h>
+
 #include <cmath>
 #include <cstdlib>
-#include <gtest/gtest.h>
 
 // Only what a frame would show wrong: the faces culled, the blending, the
 // colour material and the day light's place above the eye.

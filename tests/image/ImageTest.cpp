@@ -39,11 +39,16 @@ Bytes readAs(char reader, Bytes file) {
     TgaHeader tgaHeader;
     TgaTexture texture{{1, 2, 3}, 24, 1, 1, 0};  // as an earlier texture left it
     Bytes out;
-    if (reader == 'b') out = readBmp(f, bmpInfo);
-    else if (reader == 'p') out = readPcx(f, pcxHeader);
-    else if (reader == 't') out = readTga(f, tgaHeader);
-    else if (readTgaTexture(f, texture)) out = texture.imageData;
-    else EXPECT_EQ(texture.imageData.size() + texture.width + texture.height, 0u) << "a refusal left a record";
+    if (reader == 'b')
+        out = readBmp(f, bmpInfo);
+    else if (reader == 'p')
+        out = readPcx(f, pcxHeader);
+    else if (reader == 't')
+        out = readTga(f, tgaHeader);
+    else if (readTgaTexture(f, texture))
+        out = texture.imageData;
+    else
+        EXPECT_EQ(texture.imageData.size() + texture.width + texture.height, 0u) << "a refusal left a record";
     std::fclose(f);
     return out;
 }
@@ -56,24 +61,30 @@ TEST(Readers, DecodeWhatTheyCanAndRefuseTheRest) {
     const std::pair<char, std::vector<std::pair<Bytes, Bytes>>> decoded[] = {
         // BMP rows come out bottom-up as RGB without their padding, a top-down file flipped; a data size of 0
         // or a last row without its padding is fine.
-        {'b', {{bmp(2, 3, numbered(6)), rgb({0, 1, 2, 3, 4, 5})}, {bmp(3, -2, numbered(6)), rgb({3, 4, 5, 0, 1, 2})},
-               {with(bmp(5, 1, numbered(5)), 34, 0), rgb({0, 1, 2, 3, 4})},
-               {head(bmp(1, 2, numbered(2)), 61), rgb({0, 1})}}},
+        {'b',
+         {{bmp(2, 3, numbered(6)), rgb({0, 1, 2, 3, 4, 5})},
+          {bmp(3, -2, numbered(6)), rgb({3, 4, 5, 0, 1, 2})},
+          {with(bmp(5, 1, numbered(5)), 34, 0), rgb({0, 1, 2, 3, 4})},
+          {head(bmp(1, 2, numbered(2)), 61), rgb({0, 1})}}},
         // PCX runs (0xC0 | n) and literals; a window that doesn't start at 0.
-        {'p', {{pcx(7, 1, {0xC3, 7, 0xC0, 0x99, 0x41, 0xBF, 0xC5, 9}), {7, 7, 7, 0x41, 0xBF, 9, 9}},
-               {with(with(with(pcx(13, 8, {1, 2, 3, 4}), 4, 10, 2), 6, 7, 2), 8, 12, 2), {1, 2, 3}},
-               {pcx(1000, 1, {}, Bytes(768)), early}}},
+        {'p',
+         {{pcx(7, 1, {0xC3, 7, 0xC0, 0x99, 0x41, 0xBF, 0xC5, 9}), {7, 7, 7, 0x41, 0xBF, 9, 9}},
+          {with(with(with(pcx(13, 8, {1, 2, 3, 4}), 4, 10, 2), 6, 7, 2), 8, 12, 2), {1, 2, 3}},
+          {pcx(1000, 1, {}, Bytes(768)), early}}},
         // TGA true colour as RGB(A) past an ID field and colour map, grey and 16 bits as read, a side of 16384.
-        {'t', {{tga(2, 2, 1, 32, {10, 20, 30, 40, 1, 2, 3, 4}), {30, 20, 10, 40, 3, 2, 1, 4}},
-               {tga(2, 1, 2, 24, {10, 20, 30, 40, 50, 60}, 5, 4), {30, 20, 10, 60, 50, 40}},
-               {tga(3, 3, 2, 8, grey), grey}, {tga(2, 3, 1, 16, grey), grey},
-               {tga(3, 16384, 1, 8, Bytes(16384, 5)), Bytes(16384, 5)}}},
+        {'t',
+         {{tga(2, 2, 1, 32, {10, 20, 30, 40, 1, 2, 3, 4}), {30, 20, 10, 40, 3, 2, 1, 4}},
+          {tga(2, 1, 2, 24, {10, 20, 30, 40, 50, 60}, 5, 4), {30, 20, 10, 60, 50, 40}},
+          {tga(3, 3, 2, 8, grey), grey},
+          {tga(2, 3, 1, 16, grey), grey},
+          {tga(3, 16384, 1, 8, Bytes(16384, 5)), Bytes(16384, 5)}}},
         // Material textures, raw and run-length: 0x83 one pixel 4 times, 0x02 three raw pixels, 0x80 a run of one.
-        {'m', {{tga(2, 1, 2, 24, {1, 2, 3, 4, 5, 6}), {3, 2, 1, 6, 5, 4}},
-               {tga(2, 1, 1, 32, {1, 2, 3, 4}), {3, 2, 1, 4}},
-               {tga(10, 8, 1, 24, {0x83, 1, 2, 3, 0x02, 4, 5, 6, 7, 8, 9, 10, 11, 12, 0x80, 13, 14, 15}),
-                {3, 2, 1, 3, 2, 1, 3, 2, 1, 3, 2, 1, 6, 5, 4, 9, 8, 7, 12, 11, 10, 15, 14, 13}},
-               {tga(10, 2, 1, 32, {0x00, 1, 2, 3, 4, 0x80, 5, 6, 7, 8}), {3, 2, 1, 4, 7, 6, 5, 8}}}}};
+        {'m',
+         {{tga(2, 1, 2, 24, {1, 2, 3, 4, 5, 6}), {3, 2, 1, 6, 5, 4}},
+          {tga(2, 1, 1, 32, {1, 2, 3, 4}), {3, 2, 1, 4}},
+          {tga(10, 8, 1, 24, {0x83, 1, 2, 3, 0x02, 4, 5, 6, 7, 8, 9, 10, 11, 12, 0x80, 13, 14, 15}),
+           {3, 2, 1, 3, 2, 1, 3, 2, 1, 3, 2, 1, 6, 5, 4, 9, 8, 7, 12, 11, 10, 15, 14, 13}},
+          {tga(10, 2, 1, 32, {0x00, 1, 2, 3, 4, 0x80, 5, 6, 7, 8}), {3, 2, 1, 4, 7, 6, 5, 8}}}}};
     for (const auto& [reader, cases] : decoded)
         for (std::size_t i = 0; i < cases.size(); ++i)
             EXPECT_EQ(readAs(reader, cases[i].first), cases[i].second) << reader << " case " << i;
@@ -81,22 +92,26 @@ TEST(Readers, DecodeWhatTheyCanAndRefuseTheRest) {
     // Other kinds, sizes of 0 or below, a side above 16384 (with all its pixels there), files cut short.
     const Bytes goodBmp = bmp(4, 2, numbered(8)), goodPcx = pcx(2, 1, {1, 2}), goodTga = tga(2, 2, 2, 24, Bytes(12));
     std::pair<char, std::vector<Bytes>> refused[] = {
-        {'b', {with(goodBmp, 1, 'N', 1), with(goodBmp, 28, 32, 2), with(goodBmp, 30, 1), with(goodBmp, 18, 0),
-               with(goodBmp, 22, INT_MIN), bmp(16385, 1, Bytes(16385 * 3)), bmp(1, 16385, Bytes(16385 * 3)),
-               head(goodBmp, goodBmp.size() - 1), head(goodBmp, 53), with(goodBmp, 10, 0xFFFF)}},
-        {'p', {with(goodPcx, 0, 11, 1), with(goodPcx, 1, 3, 1), with(goodPcx, goodPcx.size() - 769, 13, 1),
-               with(goodPcx, 4, 5, 2), with(goodPcx, 6, 1, 2), pcx(16385, 1, {}), pcx(1, 16385, {}), head(goodPcx, 11),
-               head(goodPcx, 700)}},
-        {'t', {tga(10, 1, 1, 24, {0x80, 1, 2, 3}), tga(1, 1, 1, 8, {0}), tga(2, 0, 1, 24, {1, 2, 3}),
-               tga(2, 1, 0, 24, {1, 2, 3}), tga(3, 16385, 1, 8, Bytes(16385)), tga(3, 1, 16385, 8, Bytes(16385)),
-               head(goodTga, 17), head(goodTga, goodTga.size() - 1), head(tga(2, 1, 1, 24, {1, 2, 3}, 200), 118)}},
+        {'b',
+         {with(goodBmp, 1, 'N', 1), with(goodBmp, 28, 32, 2), with(goodBmp, 30, 1), with(goodBmp, 18, 0),
+          with(goodBmp, 22, INT_MIN), bmp(16385, 1, Bytes(16385 * 3)), bmp(1, 16385, Bytes(16385 * 3)),
+          head(goodBmp, goodBmp.size() - 1), head(goodBmp, 53), with(goodBmp, 10, 0xFFFF)}},
+        {'p',
+         {with(goodPcx, 0, 11, 1), with(goodPcx, 1, 3, 1), with(goodPcx, goodPcx.size() - 769, 13, 1),
+          with(goodPcx, 4, 5, 2), with(goodPcx, 6, 1, 2), pcx(16385, 1, {}), pcx(1, 16385, {}), head(goodPcx, 11),
+          head(goodPcx, 700)}},
+        {'t',
+         {tga(10, 1, 1, 24, {0x80, 1, 2, 3}), tga(1, 1, 1, 8, {0}), tga(2, 0, 1, 24, {1, 2, 3}),
+          tga(2, 1, 0, 24, {1, 2, 3}), tga(3, 16385, 1, 8, Bytes(16385)), tga(3, 1, 16385, 8, Bytes(16385)),
+          head(goodTga, 17), head(goodTga, goodTga.size() - 1), head(tga(2, 1, 1, 24, {1, 2, 3}, 200), 118)}},
         // Material textures: packets past the last pixel, too few packets, pixels cut short, other headers.
-        {'m', {tga(10, 3, 1, 24, {0x83, 1, 2, 3}), tga(10, 3, 1, 24, {0x00, 1, 2, 3, 0x02, 1, 2, 3, 4, 5, 6}),
-               tga(10, 4, 1, 24, {0x81, 1, 2, 3}), tga(10, 2, 1, 24, {0x01, 1, 2, 3, 4}), tga(10, 2, 1, 32, {0x81, 1}),
-               tga(10, 300, 300, 32, {0xFF, 1, 2, 3, 4}), tga(2, 2, 2, 24, Bytes(11)), tga(2, 1, 1, 24, {1, 2, 3}, 1),
-               tga(2, 1, 1, 24, {1, 2, 3}, 0, 1), tga(3, 1, 1, 24, {1, 2, 3}), tga(11, 1, 1, 24, {0x80, 1, 2, 3}),
-               head(goodTga, 17), tga(2, 1, 1, 16, {1, 2}), tga(10, 1, 1, 8, {0x80, 1}), tga(10, 0, 1, 24, {0x80, 1}),
-               tga(10, 1, 0, 24, {0x80, 1, 2, 3}), tga(10, 16385, 1, 24, Bytes(16385 * 3 + 200, 0x80))}}};
+        {'m',
+         {tga(10, 3, 1, 24, {0x83, 1, 2, 3}), tga(10, 3, 1, 24, {0x00, 1, 2, 3, 0x02, 1, 2, 3, 4, 5, 6}),
+          tga(10, 4, 1, 24, {0x81, 1, 2, 3}), tga(10, 2, 1, 24, {0x01, 1, 2, 3, 4}), tga(10, 2, 1, 32, {0x81, 1}),
+          tga(10, 300, 300, 32, {0xFF, 1, 2, 3, 4}), tga(2, 2, 2, 24, Bytes(11)), tga(2, 1, 1, 24, {1, 2, 3}, 1),
+          tga(2, 1, 1, 24, {1, 2, 3}, 0, 1), tga(3, 1, 1, 24, {1, 2, 3}), tga(11, 1, 1, 24, {0x80, 1, 2, 3}),
+          head(goodTga, 17), tga(2, 1, 1, 16, {1, 2}), tga(10, 1, 1, 8, {0x80, 1}), tga(10, 0, 1, 24, {0x80, 1}),
+          tga(10, 1, 0, 24, {0x80, 1, 2, 3}), tga(10, 16385, 1, 24, Bytes(16385 * 3 + 200, 0x80))}}};
     for (int bits : {0, 15, 40}) refused[2].second.push_back(tga(2, 1, 1, bits, Bytes(64, 7)));
     for (const auto& [reader, files] : refused)
         for (std::size_t i = 0; i < files.size(); ++i)
@@ -142,8 +157,9 @@ TEST(ImageGl, UploadsPcxScalingAndTheTextureDeleted) {
         GLint skipRows = 0;
         glGetIntegerv(GL_UNPACK_SKIP_ROWS, &skipRows);
         glPixelStorei(GL_UNPACK_SKIP_ROWS, 0);
-        EXPECT_EQ(std::make_tuple(skipRows, image.format, image.width, image.height, image.scaledWidth,
-                                  image.scaledHeight), std::make_tuple(3, 0, 256, 3, 256, 2));
+        EXPECT_EQ(
+            std::make_tuple(skipRows, image.format, image.width, image.height, image.scaledWidth, image.scaledHeight),
+            std::make_tuple(3, 0, 256, 3, 256, 2));
         Bytes expected;
         for (int i = 0; i < 256 * 2; ++i) expected.insert(expected.end(), {90, 165, 45, 255});
         EXPECT_EQ(image.pixels, expected);

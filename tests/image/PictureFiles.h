@@ -21,8 +21,8 @@ inline Bytes head(const Bytes& file, std::size_t length) { return Bytes(file.beg
 inline Bytes bmp(std::int32_t width, std::int32_t height, const Bytes& bgr) {
     const std::uint32_t row = width * 3u, stride = (row + 3) / 4 * 4, data = bgr.size() / row * stride;
     // File size, reserved, data offset; info header size, width, height, planes 1 and 24 bits, compression, data size.
-    const std::uint32_t fields[] = {54 + data, 0, 54, 40, std::uint32_t(width), std::uint32_t(height), 1 | 24 << 16,
-                                    0, data};
+    const std::uint32_t fields[] = {54 + data,    0, 54,  40, std::uint32_t(width), std::uint32_t(height),
+                                    1 | 24 << 16, 0, data};
     Bytes out = with(Bytes(54), 0, 'B' | 'M' << 8, 2);
     for (int i = 0; i < 9; ++i) out = with(out, 2 + 4 * i, fields[i]);
     for (std::size_t at = 0; at < bgr.size(); at += row) {
@@ -47,9 +47,24 @@ inline Bytes pcx(unsigned width, unsigned height, const Bytes& data, Bytes palet
 // An 18-byte TGA header, an ID field of idLength bytes and mapEntries 24-bit colour map entries, then the body.
 inline Bytes tga(int type, unsigned width, unsigned height, int bits, const Bytes& body, int idLength = 0,
                  int mapEntries = 0) {
-    Bytes out = {Byte(idLength), Byte(mapEntries ? 1 : 0), Byte(type), 0, 0, Byte(mapEntries), Byte(mapEntries >> 8),
-                 Byte(mapEntries ? 24 : 0), 0, 0, 0, 0, Byte(width), Byte(width >> 8), Byte(height), Byte(height >> 8),
-                 Byte(bits), 0};
+    Bytes out = {Byte(idLength),
+                 Byte(mapEntries ? 1 : 0),
+                 Byte(type),
+                 0,
+                 0,
+                 Byte(mapEntries),
+                 Byte(mapEntries >> 8),
+                 Byte(mapEntries ? 24 : 0),
+                 0,
+                 0,
+                 0,
+                 0,
+                 Byte(width),
+                 Byte(width >> 8),
+                 Byte(height),
+                 Byte(height >> 8),
+                 Byte(bits),
+                 0};
     out.resize(out.size() + static_cast<std::size_t>(idLength + 3 * mapEntries), 0xAA);
     out.insert(out.end(), body.begin(), body.end());
     return out;

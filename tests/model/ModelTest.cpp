@@ -26,9 +26,11 @@ std::string mesh(int material, const std::string& lists) {
 }
 
 // Triangles naming missing vertices or normals, a missing material and missing bones.
-const std::string badIndices = "Meshes: 2\n" +
-    mesh(1, "3\n0 1 1 1 0 0 0\n0 2 2 2 0 0 1\n0 3 3 3 0 0 -2\n2\n0 1 0\n0 1 0\n6\n0 0 1 2 0 1 0 1\n0 0 1 3 0 1 0 1\n"
-            "0 -1 1 2 0 1 0 1\n0 0 1 2 0 2 0 1\n0 0 1 2 0 -1 0 1\n0 2 1 0 1 0 1 1\n") +
+const std::string badIndices =
+    "Meshes: 2\n" +
+    mesh(1,
+         "3\n0 1 1 1 0 0 0\n0 2 2 2 0 0 1\n0 3 3 3 0 0 -2\n2\n0 1 0\n0 1 0\n6\n0 0 1 2 0 1 0 1\n0 0 1 3 0 1 0 1\n"
+         "0 -1 1 2 0 1 0 1\n0 0 1 2 0 2 0 1\n0 0 1 2 0 -1 0 1\n0 2 1 0 1 0 1 1\n") +
     mesh(-7, "0\n0\n0\n") + "Materials: 1\n" + material + "Bones: 1\n\"b\"\n\"\"\n0 10 0 0 0 0 0\n0\n0\n";
 
 // What a model holds: frames and the current one; each mesh's vertices, normals, triangles and material; the
@@ -86,11 +88,16 @@ Vec3 xz(float x, float z) { return {x, 0, z}; }
 
 TEST(ModelLoad, FormatCornersTheSameWithLfOrCrLf) {
     const std::string q(45, 'q'), q31(31, 'q'), oneVertex = "0@0 1v0n0t@-1";
-    const struct { std::string text; bool loads; std::string holds; } cases[] = {
+    const struct {
+        std::string text;
+        bool loads;
+        std::string holds;
+    } cases[] = {
         // Comments, leading blanks, other case and unknown sections are passed over; keywords need no blank.
         {"// Frames: 99\n Frames: 50\nFrames:12\nframes: 77\nGroupComments: 0\nFrame:\t3\n// Meshes: 1\n\n", true,
          "12@3"},
-        {"Frames: 3\nFrame: 3\n", true, "3@3"}, {"Frames: 3\nFrame: 4\n", true, "3@1"},
+        {"Frames: 3\nFrame: 3\n", true, "3@3"},
+        {"Frames: 3\nFrame: 4\n", true, "3@1"},
         // Cut off in the triangles, by a comment, in a mesh header or in a material: what was read stays, a record
         // not begun or a material or bone cut short is not there, and nothing after it is read.
         {"Meshes: 3\n" + mesh(-1, "1\n0 0 0 0 0 0 -1\n1\n0 1 0\n2\n0 0 0 0 0 0 0 1\n"), true, "0@0 1v1n1t@-1"},
@@ -108,12 +115,15 @@ TEST(ModelLoad, FormatCornersTheSameWithLfOrCrLf) {
         {"Bones: 2000000000\n\"b\"\n\"\"\n0 0 0 0 0 0 0\n2000000000\n1 2 3 4\n", true, "0@0"},
         {badIndices, true, "0@0 3v2n2t@-1 0v0n0t@-1 plain b:0/0"},
         // Parents by name in any case; names cut to 31 characters; a parent no bone has fails the load.
-        {"Bones: 3\n\"Kid\"\n\"" + q + "\"\n0 0 1 0 0 0 0\n0\n0\n\"" + q31 + "tail\"\n\"\"\n0 5 0 0 0 0 0\n0\n0\n"
-         "\"foot\"\n\"KID\"\n0 0 0 1 0 0 0\n0\n0\n", true, "0@0 Kid<" + q31 + ":0/0 " + q31 + ":0/0 foot<Kid:0/0"},
+        {"Bones: 3\n\"Kid\"\n\"" + q + "\"\n0 0 1 0 0 0 0\n0\n0\n\"" + q31 +
+             "tail\"\n\"\"\n0 5 0 0 0 0 0\n0\n0\n"
+             "\"foot\"\n\"KID\"\n0 0 0 1 0 0 0\n0\n0\n",
+         true, "0@0 Kid<" + q31 + ":0/0 " + q31 + ":0/0 foot<Kid:0/0"},
         {"Bones: 1\n\"b\"\n\"nobody\"\n0 1 1 1 0 0 0\n0\n0\n", false, "0@0 b:0/0"},
         // Later sections replace earlier ones.
         {"Meshes: 2\n" + mesh(-1, "0\n0\n0\n") + mesh(-1, "0\n0\n0\n") + "Bones: 1\n" + rootBone + "Meshes: 1\n" +
-             mesh(-1, "1\n0 3 3 3 0 0 -1\n0\n0\n") + "Bones: 0\n", true, oneVertex},
+             mesh(-1, "1\n0 3 3 3 0 0 -1\n0\n0\n") + "Bones: 0\n",
+         true, oneVertex},
     };
     for (const auto& c : cases) {
         for (const char* end : {"\n", "\r\n"}) {
@@ -165,14 +175,20 @@ TEST(BonePose, KeysInterpolateHoldBeforeTheFirstAndCarryOnPastTheLastOnTheParent
 
 TEST(Probe, TheFirstTriangleDrawnUnderAPointGivesItsHeightAndNormal) {
     const Plane slope{0.5f, 0.25f, 1}, low{0, 0, 1}, high{0.5f, 0, 3}, deep{0, 0, -12}, tilted{0.25f, 0, 0};
-    const Plane none{0, 0, noGroundHeight};  // and the normal left as it was
+    const Plane none{0, 0, noGroundHeight};                       // and the normal left as it was
     const Corners upright = {{{0, 0, 0}, {2, 5, 2}, {4, 0, 4}}};  // all on the line x = z
     const Corners pinched = {{{0, 0, 0}, {0, 3, 0}, {4, 1, 0}}}, needle = {{{1, 1, 1}, {1, 9, 1}, {1, 4, 1}}};
-    struct Case { std::vector<Corners> triangles; Vec3 point; Plane ground; };
+    struct Case {
+        std::vector<Corners> triangles;
+        Vec3 point;
+        Plane ground;
+    };
     std::vector<Case> cases = {
         // The first drawn decides unless its ground is below -10; on an edge straight below the opposite corner.
-        {{low.triangle(), high.triangle()}, xz(1, 1), low}, {{high.triangle(), low.triangle()}, xz(1, 1), high},
-        {{deep.triangle(), low.triangle()}, xz(1, 1), low}, {{deep.triangle()}, xz(1, 1), deep},
+        {{low.triangle(), high.triangle()}, xz(1, 1), low},
+        {{high.triangle(), low.triangle()}, xz(1, 1), high},
+        {{deep.triangle(), low.triangle()}, xz(1, 1), low},
+        {{deep.triangle()}, xz(1, 1), deep},
         {{{{{0, 0, 0}, {2, 0, 1}, {1, 0, 3}}}}, xz(1, -10), none}};
     // Inside, on the edges and at the corners of a sloped triangle, and outside it.
     for (Vec3 p : {xz(1, 1), xz(0.3f, 2.9f), xz(2, 0), xz(0, 2), xz(2, 2), xz(0, 4), xz(4, 0)})
@@ -201,12 +217,13 @@ TEST(ModelDraw, TheFrontMaterialOnlyAndNoTextureWithoutOne) {
     const float back[4] = {0.25f, 0.5f, 0.75f, 1};
     glMaterialfv(GL_BACK, GL_DIFFUSE, back);
     Model model;
-    ASSERT_TRUE(load(model, "Meshes: 1\n" + mesh(-1, "0\n0\n0\n") + "Materials: 1\n\"m\"\n0.1 0.2 0.3 1\n"
-                            "0.4 0.5 0.6 0.9\n0.7 0.8 0.9 1\n0.2 0.6 0.4 1\n500\n1\n\"\"\n\"\"\n"));
+    ASSERT_TRUE(load(model, "Meshes: 1\n" + mesh(-1, "0\n0\n0\n") +
+                                "Materials: 1\n\"m\"\n0.1 0.2 0.3 1\n"
+                                "0.4 0.5 0.6 0.9\n0.7 0.8 0.9 1\n0.2 0.6 0.4 1\n500\n1\n\"\"\n\"\"\n"));
     model.material(0).apply();
     const GLenum fields[] = {GL_AMBIENT, GL_DIFFUSE, GL_SPECULAR, GL_EMISSION, GL_SHININESS};
-    const float colours[][4] = {{0.1f, 0.2f, 0.3f, 1}, {0.4f, 0.5f, 0.6f, 0.9f}, {0.7f, 0.8f, 0.9f, 1},
-                                {0.2f, 0.6f, 0.4f, 1}, {128}};
+    const float colours[][4] = {
+        {0.1f, 0.2f, 0.3f, 1}, {0.4f, 0.5f, 0.6f, 0.9f}, {0.7f, 0.8f, 0.9f, 1}, {0.2f, 0.6f, 0.4f, 1}, {128}};
     GLfloat got[4] = {};
     for (int i = 0; i < 5; ++i) {
         glGetMaterialfv(GL_FRONT, fields[i], got);

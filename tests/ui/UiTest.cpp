@@ -74,7 +74,9 @@ Pixels find(const Bytes& rgb, const std::function<bool(const Rgb&)>& kind) {
     p.x /= std::max(p.count, 1), p.y /= std::max(p.count, 1);
     return p;
 }
-Pixels find(const Bytes& rgb, const Rgb& colour) { return find(rgb, [&](const Rgb& c) { return c == colour; }); }
+Pixels find(const Bytes& rgb, const Rgb& colour) {
+    return find(rgb, [&](const Rgb& c) { return c == colour; });
+}
 
 const Rgb black = {0, 0, 0}, blue = {0, 85, 234}, green = {66, 163, 66}, red = {228, 35, 26}, well = {102, 102, 102},
           light = {244, 242, 240};
@@ -157,7 +159,12 @@ TEST(BitmapFont, GlyphsLandWhereThePenPutsThemAndNothingElseIsDrawn) {
     for (auto [u, colour] : {std::pair{2.5f, cell(33)}, {9.5f, cell(33)}, {11.5f, black}, {12.5f, cell(34)}})
         EXPECT_EQ(textAt(ab, u, 3.5f), colour) << u;
     EXPECT_EQ(textAt(drawn({0, 0, 256, 256}, [&] { font.print(2, 3, "A", 1, 0.5f); }), 6, 7), cell(161)) << "set 1";
-    EXPECT_EQ(print(font, "\x01" "A\x1f\xc1\x80" "B"), print(font, "AB")) << "characters without a glyph drew";
+    EXPECT_EQ(print(font,
+                    "\x01"
+                    "A\x1f\xc1\x80"
+                    "B"),
+              print(font, "AB"))
+        << "characters without a glyph drew";
     EXPECT_EQ(textAt(print(rgb, "A"), 6, 7), (Rgb{255, 255, 255}));
     glDeleteLists(foreign, 128);
 }
@@ -172,9 +179,15 @@ TEST(Screens, ButtonsAnswerWhereThePicturesPaintThem) {
         for (int n = 1; n <= static_cast<int>(buttons.size()); ++n) {
             const auto [left, right, top, bottom] = buttons[n - 1];  // window fractions, y from the top
             const float x = (left + right) / 2, y = (top + bottom) / 2;
-            const std::tuple<float, float, int> points[] = {{x, y, n}, {std::nextafter(left, x), y, n},
-                {std::nextafter(right, x), y, n}, {x, std::nextafter(top, y), n}, {x, std::nextafter(bottom, y), n},
-                {left, y, 0}, {right, y, 0}, {x, top, 0}, {x, bottom, 0}};
+            const std::tuple<float, float, int> points[] = {{x, y, n},
+                                                            {std::nextafter(left, x), y, n},
+                                                            {std::nextafter(right, x), y, n},
+                                                            {x, std::nextafter(top, y), n},
+                                                            {x, std::nextafter(bottom, y), n},
+                                                            {left, y, 0},
+                                                            {right, y, 0},
+                                                            {x, top, 0},
+                                                            {x, bottom, 0}};
             for (auto [px, py, want] : points) EXPECT_EQ(buttonAt(px, py), want) << table << " " << px << ", " << py;
         }
     }
