@@ -42,8 +42,10 @@ void BitmapFont::makeTexture() {
 }
 
 void BitmapFont::compileGlyph(unsigned int glyph) const {
-    const float cellX = static_cast<float>(glyph % gridSize) * cellSize;
-    const float cellY = static_cast<float>(glyph / gridSize) * cellSize;
+    const unsigned int column = glyph % gridSize;
+    const unsigned int row = glyph / gridSize;
+    const float cellX = static_cast<float>(column) * cellSize;
+    const float cellY = static_cast<float>(row) * cellSize;
     glNewList(listBase + glyph, GL_COMPILE);
     {
         glBegin(GL_QUADS);
