@@ -68,3 +68,9 @@ TEST_F(InputTest, ReleasingAButtonMovesTheSteeringReference) {
     passiveMotion(890, 384);
     EXPECT_FLOAT_EQ(world->rider->rotation().y, 1.0f);
 }
+
+// The next run's q would otherwise switch the floodlights on in the menu.
+TEST_F(InputTest, LeavingANightRunPutsTheDayBack) {
+    for (unsigned char key : {'s', 'n', 'q', 's', 'q'}) keyboard(key, 0, 0);
+    EXPECT_FALSE(world->isNight());
+}

@@ -1,5 +1,6 @@
 // Model files read by the format's rules, bones posed, the ground probe, and the material state in a real context.
 #include "model/Model.h"
+#include "model/TextLine.h"
 #include "support/GlContext.h"
 #include "support/TempDir.h"
 
@@ -9,8 +10,11 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdio>
+#include <cstring>
 #include <sstream>
 #include <tuple>
+#include <vector>
 
 namespace {
 
@@ -31,7 +35,7 @@ const std::string badIndices =
     mesh(1,
          "3\n0 1 1 1 0 0 0\n0 2 2 2 0 0 1\n0 3 3 3 0 0 -2\n2\n0 1 0\n0 1 0\n6\n0 0 1 2 0 1 0 1\n0 0 1 3 0 1 0 1\n"
          "0 -1 1 2 0 1 0 1\n0 0 1 2 0 2 0 1\n0 0 1 2 0 -1 0 1\n0 2 1 0 1 0 1 1\n") +
-    mesh(-7, "0\n0\n0\n") + "Materials: 1\n" + material + "Bones: 1\n\"b\"\n\"\"\n0 10 0 0 0 0 0\n0\n0\n";
+    mesh(-7, "0\n0\n0\n") + "Materials: 1\n" + material + "Bones: 1\n\"b\"\n\"\"\n0 10 0 0 0 0 1.5707964\n0\n0\n";
 
 // What a model holds: frames and the current one; each mesh's vertices, normals, triangles and material; the
 // materials' names; each bone's name, parent and number of keys.
@@ -136,15 +140,17 @@ TEST(ModelLoad, FormatCornersTheSameWithLfOrCrLf) {
     }
 }
 
-// A vertex naming a missing bone stays unbound; one bound to the bone at x 10 is moved into its space; texture v
-// is flipped (1 minus the file's). A missing file leaves the model as it was.
+// A vertex naming a missing bone stays unbound; one bound to the bone at x 10, turned a quarter about z, is moved
+// into its space; texture v is flipped (1 minus the file's). A missing file leaves the model as it was.
 TEST(ModelLoad, BoundVerticesMoveIntoTheirBonesSpaceAndAMissingFileChangesNothing) {
     Model model;
     ASSERT_TRUE(load(model, badIndices));
     const Mesh& bad = model.mesh(0);
-    EXPECT_EQ(std::make_tuple(bad.vertices[0].position.x, bad.vertices[1].position.x, bad.vertices[1].boneIndex,
-                              bad.vertices[2].boneIndex, bad.vertices[0].v),
-              std::make_tuple(-9.0f, 2.0f, -1, -1, 1.0f));
+    EXPECT_NEAR(bad.vertices[0].position.x, 1.0f, 1e-5f);  // (1, 1, 1) lies 1 along the bone's x and 9 along its y
+    EXPECT_NEAR(bad.vertices[0].position.y, 9.0f, 1e-5f);
+    EXPECT_EQ(std::make_tuple(bad.vertices[1].position.x, bad.vertices[1].boneIndex, bad.vertices[2].boneIndex,
+                              bad.vertices[0].v),
+              std::make_tuple(2.0f, -1, -1, 1.0f));
     EXPECT_FALSE(model.load((TempDir().path() + "/missing.txt").c_str()));
     EXPECT_EQ(std::make_tuple(model.meshCount(), model.boneCount()), std::make_tuple(2, 1));
 }
@@ -234,4 +240,15 @@ TEST(ModelDraw, TheFrontMaterialOnlyAndNoTextureWithoutOne) {
     glEnable(GL_TEXTURE_2D);
     model.draw();
     EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
+}
+
+// A line longer than the reader holds comes in pieces of 255 characters, never one more.
+TEST(TextLine, ALongLineReadsAsSeveral) {
+    std::FILE* file = std::fopen(TempDir().write("long.txt", std::string(300, 'a') + "\n").c_str(), "r");
+    ASSERT_NE(file, nullptr);
+    TextLine line;
+    std::vector<std::size_t> lengths;
+    while (line.read(file)) lengths.push_back(std::strlen(line.text()));
+    std::fclose(file);
+    EXPECT_EQ(lengths, (std::vector<std::size_t>{255, 45}));
 }
