@@ -1,0 +1,41 @@
+// Sky, banners and kicker in the generated data folder: every banner picture found, and the
+// GL state the draws give back.
+#include "image/Image.h"
+#include "scene/Banners.h"
+#include "scene/Kicker.h"
+#include "scene/Skybox.h"
+#include "support/GlContext.h"
+#include "support/TestPaths.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+// From the game's start-up state, each draw leaves culling (of front faces), blending, depth
+// test, lighting and texturing on, and sky and banners leave colour material on the front only,
+// whatever face it tracked before.
+TEST(Scenery, PicturesLoadAndDrawsGiveBackTheSceneState) {
+    REQUIRE_GL_CONTEXT();
+    const std::filesystem::path previous = std::filesystem::current_path();
+    std::filesystem::current_path(TestPaths::data());
+    const Skybox sky;
+    const Banners banners;
+    Kicker kicker;
+    std::filesystem::current_path(previous);
+    for (int picture = 0; picture < Banners::pictureCount; ++picture)
+        EXPECT_NE(banners.image(Banners::Picture(picture)).pixelData(), nullptr) << picture;
+
+    const GLenum caps[] = {GL_CULL_FACE, GL_BLEND, GL_DEPTH_TEST, GL_LIGHTING, GL_TEXTURE_2D};
+    for (int draw = 0; draw < 5; ++draw) {
+        for (GLenum cap : caps) glEnable(cap);
+        glCullFace(GL_FRONT);
+        glColorMaterial(draw % 2 ? GL_BACK : GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE);
+        draw < 2 ? sky.draw() : draw < 4 ? banners.draw() : kicker.draw();
+        GLint cull = 0, face = 0;
+        glGetIntegerv(GL_CULL_FACE_MODE, &cull);
+        glGetIntegerv(GL_COLOR_MATERIAL_FACE, &face);
+        EXPECT_TRUE(cull == GL_FRONT && (face == GL_FRONT || draw == 4)) << draw;
+        for (GLenum cap : caps) EXPECT_TRUE(glIsEnabled(cap)) << draw << " " << std::hex << cap;
+    }
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
