@@ -6,7 +6,6 @@
 #include <climits>
 #include <cmath>
 #include <functional>
-#include <tuple>
 
 #include "rider/Fences.h"
 #include "rider/Rider.h"
@@ -14,16 +13,12 @@
 
 namespace {
 
-// Up to `count` frames at `fps` the way the game runs them, over level ground at `height`
-// within |z| <= edge (none beyond), stopping early once `done` holds.
-void frames(Rider& rider, int count, int fps, float height = 0, float edge = 1e9f,
-            const std::function<bool()>& done = {}) {
+// Up to `count` frames at `fps` the way the game runs them, over level ground at `height`,
+// stopping early once `done` holds.
+void frames(Rider& rider, int count, int fps, float height = 0, const std::function<bool()>& done = {}) {
     for (int frame = 0; frame < count && !(done && done()); ++frame) {
         rider.setFrameRate(fps);
-        for (int i = 0; i < rider.pointCount(); ++i) {
-            const bool on = std::fabs(rider.worldPoints()[i].z) <= edge;
-            rider.groundSamples()[i] = ProbeResult{on ? height : noGroundHeight, 0, 0};
-        }
+        for (int i = 0; i < rider.pointCount(); ++i) rider.groundSamples()[i] = ProbeResult{height, 0, 0};
         rider.update();
     }
 }
@@ -60,29 +55,6 @@ protected:
     }
 };
 
-TEST(RiderMath, SamplesOnTheEdgeOfRangeReadAsRealGround) {
-    // At heading -18.7524 this normal gives asin an argument just past 1 in float.
-    const ProbeResult steep{0, 0.946975946f, -0.321304619f};
-    const float heading = -18.7524414f;
-    using namespace riderMath;
-    ASSERT_GT(sinDegrees(heading) * steep.normalZ + cosDegrees(heading) * steep.normalX, 1.0f);
-    EXPECT_NEAR(slopeAngle(steep, heading), 90.0f, 0.1f);
-    EXPECT_EQ(slopeAngle({0, NAN, 0}, 0.0f), 0.0f);
-    EXPECT_TRUE(hasGround({noGroundBelow, 0, 0}));
-    EXPECT_FALSE(hasGround({INFINITY, 0, 0}) || hasGround({NAN, 0, 0}));
-}
-
-TEST_F(RiderTest, StepRateStaysUsableAndTheSlopeEasingCannotOvershoot) {
-    s.timeScale = 3.0f;  // a new time scale goes straight to its target: here a stalled clock's 0
-    rider.setFrameRate(0);
-    EXPECT_GE(s.stepRate, 1.0f);
-    rider.reset();
-    s.stepRate = 2.0f;
-    s.groundSamples[0] = ProbeResult{0, std::sin(20 * float(M_PI) / 180), 0};  // the nose on a 20 degree rise
-    rider.update();
-    EXPECT_TRUE(s.slopeAngle > 0.0f && s.slopeAngle <= 20.0f) << s.slopeAngle;
-}
-
 // Whatever the step length, a board (or a crashed body) stops on its own side of a fence.
 TEST_F(RiderTest, FencesStopTheBoardFromEitherSideAtAnyStepLength) {
     const struct { float x, z, heading, speed; int fps; bool crashed; } cases[] = {
@@ -94,39 +66,40 @@ TEST_F(RiderTest, FencesStopTheBoardFromEitherSideAtAnyStepLength) {
         place(Vec3{c.x, 0.5f, c.z}, c.heading, c.speed);
         s.stepRate = float(c.fps);
         s.airborne = s.crashed = c.crashed;
-        frames(rider, 2000, c.fps, 0, 1e9f, [&] { return s.speed == 0.0f; });
+        frames(rider, 2000, c.fps, 0, [&] { return s.speed == 0.0f; });
         const Vec3& centre = s.worldPoints[2];
         EXPECT_TRUE(s.speed == 0.0f && (c.x < fences::endX) == (centre.x < fences::endX) &&
                     (c.z < fences::sideZ) == (centre.z < fences::sideZ))
             << c.x << " " << c.z << ": " << centre.x << " " << centre.z;
     }
-    place(Vec3{150, 0, 50}, -60, 20);  // beside the course before the fences
-    frames(rider, 100, 50);
-    EXPECT_GT(s.speed, 0.0f);
-
-    place(Vec3{}, 45, 10);  // off the side of a course 5 units wide: stop facing down the hill
-    frames(rider, 300, 50, 0, 5);
-    EXPECT_EQ(std::make_tuple(s.speed, s.rotation.y), std::make_tuple(0.0f, 0.0f));
-
     place(Vec3{0, 0.5f, 0}, 0, 30);  // a crash over no ground has no floor to settle on
     s.airborne = s.crashed = true;
     frames(rider, 20, 50, noGroundHeight);
     EXPECT_EQ(s.position.y, 0.5f);
 }
 
-// From a standstill (no speed, no reach, a level launch) the board still leaves the lip and lands.
-TEST_F(RiderTest, ATakeOffFromAStandstillDropsOffTheLipAndLands) {
-    s.speed = 0.0f;
-    s.groundSamples[0] = ProbeResult{0, std::sin(50 * float(M_PI) / 180), 0};
-    rider.update();
-    ASSERT_TRUE(s.airborne);
-    EXPECT_TRUE(std::isfinite(s.takeOffTime) && s.takeOffTime > 0.0f) << s.takeOffTime;
-    frames(rider, 500, 50, -2.0f, 1e9f, [&] { return !s.airborne; });
-    EXPECT_FALSE(s.airborne || s.crashed);
-    EXPECT_TRUE(std::isfinite(s.rotation.z));
-}
+// Broken or extreme values: ground samples at the edge of range, a stalled clock, a step rate
+// too low for the slope easing, timing values past the int range, huge trick rates, a level
+// launch, a pose that is not a number, a take-off from a standstill.
+TEST_F(RiderTest, BrokenAndExtremeValuesStayInRange) {
+    using namespace riderMath;
+    const ProbeResult steep{0, 0.946975946f, -0.321304619f};  // at this heading asin gets just past 1
+    const float heading = -18.7524414f;
+    ASSERT_GT(sinDegrees(heading) * steep.normalZ + cosDegrees(heading) * steep.normalX, 1.0f);
+    EXPECT_NEAR(slopeAngle(steep, heading), 90.0f, 0.1f);
+    EXPECT_EQ(slopeAngle({0, NAN, 0}, 0.0f), 0.0f);
+    EXPECT_TRUE(hasGround({noGroundBelow, 0, 0}));
+    EXPECT_FALSE(hasGround({INFINITY, 0, 0}) || hasGround({NAN, 0, 0}));
 
-TEST_F(RiderTest, TimingValueStaysInRangeForAnyFlight) {
+    s.timeScale = 3.0f;  // a new time scale goes straight to its target: here a stalled clock's 0
+    rider.setFrameRate(0);
+    EXPECT_GE(s.stepRate, 1.0f);
+    rider.reset();
+    s.stepRate = 2.0f;
+    s.groundSamples[0] = ProbeResult{0, std::sin(20 * float(M_PI) / 180), 0};  // the nose on a 20 degree rise
+    rider.update();
+    EXPECT_TRUE(s.slopeAngle > 0.0f && s.slopeAngle <= 20.0f) << s.slopeAngle;
+
     const struct { float flyTime, takeOffTime; bool approach; float landingTime; int timing; } cases[] = {
         {0.5f, 0.25f, false, 0, 50},         // the trick window half open
         {1e30f, 0.25f, true, 0, INT_MAX},    // a flight far longer than predicted
@@ -142,9 +115,7 @@ TEST_F(RiderTest, TimingValueStaysInRangeForAnyFlight) {
         rider.update();
         EXPECT_EQ(s.timingValue, c.timing) << c.flyTime << " " << c.takeOffTime;
     }
-}
 
-TEST_F(RiderTest, TricksWrapAtAnyRateAndABrokenStateCrashesSomewhereReal) {
     fly(Vec3{0, 1000, 0}, 0.0f);
     for (float rate : {1e9f, -3e8f, -1e-5f}) {  // a tiny backward turn must not round to 360
         s.trickRotation = Vec3{};
@@ -165,8 +136,17 @@ TEST_F(RiderTest, TricksWrapAtAnyRateAndABrokenStateCrashesSomewhereReal) {
     s.position.y = s.speed = NAN;
     s.rotation.y = INFINITY;
     rider.update();
-    EXPECT_TRUE(s.crashed && riderMath::isFinite(s.position) && riderMath::isFinite(s.rotation) &&
-                std::isfinite(s.speed) && riderMath::isFinite(s.worldPoints[0]));
+    EXPECT_TRUE(s.crashed && isFinite(s.position) && isFinite(s.rotation) && std::isfinite(s.speed) &&
+                isFinite(s.worldPoints[0]));
+
+    // From a standstill (no speed, no reach, a level launch) the board still leaves the lip and lands.
+    rider.reset();
+    s.speed = 0.0f;
+    s.groundSamples[0] = ProbeResult{0, std::sin(50 * float(M_PI) / 180), 0};
+    rider.update();
+    EXPECT_TRUE(s.airborne && std::isfinite(s.takeOffTime) && s.takeOffTime > 0.0f) << s.takeOffTime;
+    frames(rider, 500, 50, -2.0f, [&] { return !s.airborne; });
+    EXPECT_FALSE(s.airborne || s.crashed);
 }
 
 // Tricks turning either way end at a landable pose: a whole or half spin, a whole flip.
@@ -197,10 +177,8 @@ TEST_F(RiderTest, TheApproachTurnsTricksTowardALandablePoseWhicheverWayTheyTurn)
 // How deep each probe point lies at touch-down (negative: above the ground) and the spin.
 TEST_F(RiderTest, LandingsAreJudgedAtTheEdgesOfWhatLands) {
     const struct { float spin, nose, tail, chest; bool crashes, switched; } cases[] = {
-        {180, .01f, .01f, -1, false, true}, {10, .01f, .01f, -1, false, false}, {10.5f, .01f, .01f, -1, true, false},
-        {350, .01f, .01f, -1, false, false}, {349, .01f, .01f, -1, true, false}, {195, .01f, .01f, -1, true, false},
-        {0, 0.1f, -0.5f, -1, true, false},  {0, 0.1f, -0.3f, -1, false, false}, {0, -0.5f, 0.1f, -1, true, false},
-        {0, -0.1f, -0.1f, 0.01f, true, false},
+        {180, .01f, .01f, -1, false, true}, {0, .01f, .01f, -1, false, false}, {10.5f, .01f, .01f, -1, true, false},
+        {349, .01f, .01f, -1, true, false}, {0, 0.1f, -0.5f, -1, true, false},  {0, -0.1f, -0.1f, 0.01f, true, false},
     };
     for (const auto& c : cases) {
         fly(Vec3{0, 10, 0}, 10.0f);
@@ -209,7 +187,7 @@ TEST_F(RiderTest, LandingsAreJudgedAtTheEdgesOfWhatLands) {
         const float depth[] = {c.nose, c.tail, -5, c.chest, -1, -5};
         for (int i = 0; i < rider.pointCount(); ++i) s.groundSamples[i].height = s.worldPoints[i].y + depth[i];
         rider.update();
-        EXPECT_EQ(std::make_tuple(s.crashed, s.airborne, s.landedSwitch), std::make_tuple(c.crashes, c.crashes, c.switched))
+        EXPECT_TRUE(s.crashed == c.crashes && s.airborne == c.crashes && s.landedSwitch == c.switched)
             << "spin " << c.spin << " nose " << c.nose << " tail " << c.tail;
     }
 }
