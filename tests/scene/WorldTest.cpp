@@ -1,5 +1,6 @@
 // The World in the generated data folder: night lighting across a reset, and frames that hand
 // back the GL state and the view whatever the rider is doing.
+#include "common/Random.h"
 #include "rider/Rider.h"
 #include "scene/World.h"
 #include "support/GlContext.h"
@@ -10,8 +11,9 @@
 #include <filesystem>
 
 // The lamps are rebuilt switched off at a reset, but night lighting stays as the player left it.
-// Frames riding, crashed (turned the other way round) and in the air, by day and by night,
-// leave the scene state, the matrix stack and the view as they found them.
+// Frames riding, paused, crashed (turned the other way round) and in the air, by day and by
+// night, leave the scene state, the matrix stack and the view as they found them; a paused
+// frame moves no spray, so it draws nothing from the shared random sequence.
 TEST(World, NightLightingSurvivesAResetAndFramesHandBackTheStateAndTheView) {
     REQUIRE_GL_CONTEXT();
     const std::filesystem::path previous = std::filesystem::current_path();
@@ -30,23 +32,26 @@ TEST(World, NightLightingSurvivesAResetAndFramesHandBackTheStateAndTheView) {
     EXPECT_TRUE(!world.toggleLights() && lit(false));
 
     RiderState& s = world.rider().state();
-    for (int frame = 0; frame < 6; ++frame) {
-        if (frame == 2) {
+    for (int frame = 0; frame < 10; ++frame) {
+        if (frame == 6) {
             s.crashed = s.airborne = true;
             s.rotation = Vec3{5, 30, 40};
         }
-        if (frame == 4) {
+        if (frame == 8) {
             world.reset(1024.0f, 768.0f);
             s.airborne = true;
             s.trickRotation = Vec3{20, 60, 90};
         }
         if (frame % 2) world.toggleLights();
+        if (frame == 1 || frame == 6) world.togglePause();
         glCullFace(GL_FRONT);
         for (GLenum cap : {GL_CULL_FACE, GL_DEPTH_TEST, GL_LIGHTING, GL_BLEND}) glEnable(cap);
         glLoadIdentity();
         GLint depth = 0, value = 0;
         glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &depth);
+        const uint32_t drawn = Random::state();
         world.render();
+        EXPECT_TRUE(frame < 1 || frame > 5 || Random::state() == drawn) << "paused frame " << frame;
         glGetIntegerv(GL_CULL_FACE_MODE, &value);
         EXPECT_EQ(value, GL_FRONT) << frame;
         for (GLenum cap : {GL_CULL_FACE, GL_DEPTH_TEST, GL_LIGHTING, GL_BLEND}) EXPECT_TRUE(glIsEnabled(cap)) << frame;
