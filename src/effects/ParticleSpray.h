@@ -28,6 +28,7 @@ public:
 
     // ---- Test and demo support: not part of the game's own API. ----
     const std::vector<SprayParticle>& particles() const { return pool; }
+    const SprayConstants& constants() const { return tuning; }
 
 private:
     void loadTexture(const char* fileName);

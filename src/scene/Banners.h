@@ -19,6 +19,9 @@ public:
     // front material only.
     void draw() const;
 
+    // ---- Test support: not part of the game's own API. ----
+    bool hasPicture(Picture picture) const { return textures.hasPicture(picture); }
+
 private:
     void drawSponsorBoards() const;
     void drawEventBanner() const;

@@ -21,3 +21,7 @@ TextureSet::TextureSet(std::initializer_list<File> files, int minFilter, bool cl
 TextureSet::~TextureSet() = default;
 
 unsigned int TextureSet::texture(int slot) const { return images.at(static_cast<std::size_t>(slot))->texture; }
+
+bool TextureSet::hasPicture(int slot) const {
+    return images.at(static_cast<std::size_t>(slot))->pixelData() != nullptr;
+}

@@ -27,6 +27,8 @@ public:
 
     // The GL texture name of a slot.
     unsigned int texture(int slot) const;
+    // True when the slot's picture was read.
+    bool hasPicture(int slot) const;
 
 private:
     std::vector<std::unique_ptr<Image>> images;
