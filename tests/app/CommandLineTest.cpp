@@ -54,21 +54,17 @@ TEST(CommandLine, MistakesGiveOneLineNamingThem) {
     };
     const Case cases[] = {
         {{"--fly"}, "unknown option '--fly'"},
-        {{"-x"}, "unknown option '-x'"},
         {{"run.demo"}, "unexpected argument 'run.demo'"},
         {{"--play"}, "--play needs a value"},
         {{"--record", ""}, "--record needs a value"},
         {{"-display"}, "-display needs a value"},
         {{"--play", "a", "--timedemo", "b"}, "--play and --timedemo take one demo, once"},
-        {{"--play", "a", "--play", "b"}, "--play and --timedemo take one demo, once"},
         {{"--record", "a", "--record", "b"}, "--record is given twice"},
-        {{"--fly", "--walk"}, "unknown option '--fly'"},
         {{"--window", "0x0"}, "--window 0x0: each side must be 32 to 16384 pixels"},
         {{"--window", "99999x5"}, "--window 99999x5: each side must be 32 to 16384 pixels"},
         {{"--window", "31x600"}, "--window 31x600: each side must be 32 to 16384 pixels"},
         {{"--window", "abc"}, "--window takes a size such as 800x600, not 'abc'"},
         {{"--window", "800x600+0"}, "--window takes a size such as 800x600, not '800x600+0'"},
-        {{"--window", "+800x600"}, "--window takes a size such as 800x600, not '+800x600'"},
         {{"--window", "--window"}, "--window is given twice"},
     };
     for (const Case& c : cases) {

@@ -45,36 +45,7 @@ fi
 for case in offers lacks; do
   modes='"1024x768" "800x600"'
   [ "$case" = offers ] && modes='"1024x768" "1280x1024"'
-  cat >"$work/$case.conf" <<CONF
-Section "ServerFlags"
-  Option "AutoAddDevices" "false"
-  Option "DontVTSwitch" "true"
-EndSection
-Section "Device"
-  Identifier "dummy"
-  Driver "dummy"
-  VideoRam 65536
-EndSection
-Section "Monitor"
-  Identifier "monitor"
-  HorizSync 5.0 - 1000.0
-  VertRefresh 5.0 - 200.0
-  Modeline "1280x1024" 108.00 1280 1328 1440 1688 1024 1025 1028 1066 +hsync +vsync
-  Modeline "1024x768" 65.00 1024 1048 1184 1344 768 771 777 806 -hsync -vsync
-  Modeline "800x600" 40.00 800 840 968 1056 600 601 605 628 +hsync +vsync
-EndSection
-Section "Screen"
-  Identifier "screen"
-  Device "dummy"
-  Monitor "monitor"
-  DefaultDepth 24
-  SubSection "Display"
-    Depth 24
-    Modes $modes
-    Virtual 1280 1024
-  EndSubSection
-EndSection
-CONF
+  sed "s/@MODES@/$modes/" "$(dirname "$0")/xorg-dummy.conf" >"$work/$case.conf"
   QUORVEL_XORG_CASE=$case "$QUORVEL_SOURCE/scripts/with-xserver.sh" --xorg "$work/$case.conf" bash "$0" ||
     fail "on an Xorg that $case 1280x1024"
 done

@@ -6,9 +6,7 @@
 # game started from an unrelated directory finds its data and plays a short
 # time demo to its end.
 set -euo pipefail
-fail() { echo "FAIL: $*" >&2; exit 1; }
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+source "$QUORVEL_SOURCE/tests/support/game.sh"
 
 cpack -G DEB --config "$QUORVEL_BUILD/CPackConfig.cmake" -B "$work/cpack" >"$work/cpack.log" 2>&1 ||
   fail "cpack failed: $(tail -5 "$work/cpack.log")"
@@ -37,25 +35,9 @@ diff <(cd "$root/usr" && find . -type f | sort) <(cd "$work/prefix" && find . -t
   fail "cmake --install --prefix lays the files out unlike the package"
 echo "package: $(grep -c '^-' "$work/contents") files, $(du -k "$deb" | cut -f1) kB"
 
-# Two menu frames, a run of thirty frames, back to the menu and quit.
-{
-  echo "quorvel-demo 1"
-  echo "window 1280 1024"
-  printf 'frame 60\n%.0s' 1 2
-  echo "key 115"
-  printf 'frame 60\n%.0s' $(seq 30)
-  printf 'key 113\n%.0s' 1 2
-} >"$work/short.demo"
 mkdir "$work/elsewhere"
-status=0
-(cd "$work/elsewhere" && "$root/usr/games/quorvel" --timedemo "$work/short.demo") \
-  >"$work/stdout" 2>"$work/stderr" || status=$?
-cat "$work/stdout"
-[ "$status" = 0 ] || fail "the unpacked game exited with $status: $(tail -5 "$work/stderr")"
-grep -Eqx '32 frames, [0-9.]+ seconds, [0-9.]+ frames per second' "$work/stdout" ||
-  fail "no figures for the demo's 32 frames"
+QUORVEL_BIN="$root/usr/games/quorvel" play "$work/elsewhere" --timedemo "$short_demo"
+expect_clean "the unpacked game"
+grep -q "^23 frames" "$work/stdout" || fail "the unpacked game did not play the demo to its end"
 grep -q "Couldn't load the model" "$work/stdout" && fail "the unpacked game did not find its models"
-if grep -E 'ERROR: (AddressSanitizer|LeakSanitizer)|runtime error:' "$work/stderr"; then
-  fail "the unpacked game's stderr reports a fault"
-fi
 echo "package test: ok"

@@ -11,27 +11,7 @@ import sys
 import tempfile
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-FIELDS = (
-    "screen",
-    "lights",
-    "pause",
-    "phase",
-    "x",
-    "y",
-    "z",
-    "rx",
-    "ry",
-    "rz",
-    "speed",
-    "tx",
-    "ty",
-    "tz",
-    "bx",
-    "by",
-    "ex",
-    "ey",
-    "ez",
-)
+FIELDS = "screen lights pause phase x y z rx ry rz speed tx ty tz bx by ex ey ez".split()
 FIGURES = re.compile(r"^(\d+) frames, [\d.]+ seconds, [\d.]+ frames per second$", re.M)
 FENCE_X = (262.0, 266.0)  # where a run comes to rest against the finish fence
 LIP_X = (35.0, 50.0)  # where the kicker's lip throws the rider

@@ -39,16 +39,15 @@ Bytes readAs(char reader, Bytes file) {
     TgaHeader tgaHeader;
     TgaTexture texture{{1, 2, 3}, 24, 1, 1, 0};  // as an earlier texture left it
     Bytes out;
-    if (reader == 'b')
-        out = readBmp(f, bmpInfo);
-    else if (reader == 'p')
-        out = readPcx(f, pcxHeader);
-    else if (reader == 't')
-        out = readTga(f, tgaHeader);
-    else if (readTgaTexture(f, texture))
-        out = texture.imageData;
-    else
-        EXPECT_EQ(texture.imageData.size() + texture.width + texture.height, 0u) << "a refusal left a record";
+    switch (reader) {
+    case 'b': out = readBmp(f, bmpInfo); break;
+    case 'p': out = readPcx(f, pcxHeader); break;
+    case 't': out = readTga(f, tgaHeader); break;
+    default:
+        if (readTgaTexture(f, texture)) out = texture.imageData;
+        EXPECT_EQ(out.empty(), texture.imageData.size() + texture.width + texture.height == 0)
+            << "a refusal left a record";
+    }
     std::fclose(f);
     return out;
 }
