@@ -1,12 +1,13 @@
 #include "app/DemoFormat.h"
 
+#include "common/DataFile.h"
+
 #include <array>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
-#include <memory>
 
 namespace {
 
@@ -268,7 +269,7 @@ DemoReadResult DemoFormat::read(std::string_view text) { return Reader().read(te
 
 DemoReadResult DemoFormat::load(const std::string& path) {
     DemoReadResult result;
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), std::fclose);
+    DataFile::Handle file(std::fopen(path.c_str(), "rb"));
     std::string text;
     if (file) {
         char buffer[65536];

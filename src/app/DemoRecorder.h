@@ -4,10 +4,10 @@
 #pragma once
 
 #include "app/DemoFormat.h"
+#include "common/DataFile.h"
 
 #include <cstdint>
 #include <cstdio>
-#include <memory>
 #include <string>
 
 class DemoRecorder {
@@ -24,6 +24,6 @@ public:
 private:
     void put(const std::string& line);
 
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file{nullptr, std::fclose};
+    DataFile::Handle file;
     uint32_t lastFlushMs = 0;
 };

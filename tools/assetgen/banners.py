@@ -27,7 +27,7 @@ def _sponsor(name, background, ink, accent, emblem, font_name):
     w, h = _canvas(SPONSOR_BOARD)
     picture = paint.vertical_gradient(h, w, [(0.0, background[0]), (1.0, background[1])])
     picture = paint.blend(picture, paint.fill(h, w, accent), paint.shape_mask(w, h, lambda d, s: emblem(d, s, h)))
-    words = paint.text_mask(w, h, name, font_name, 62, (h + (w - h) // 2, h // 2))
+    words = paint.text_mask(w, h, name, font_name + ".ttf", 62, (h + (w - h) // 2, h // 2))
     picture = paint.blend(picture, paint.fill(h, w, ink), words)
     picture[:5] = picture[-5:] = paint.colour(accent)
     return picture
@@ -57,48 +57,16 @@ def _rings(d, s, h):
         d.ellipse([(h / 2 - r) * s, (h / 2 - r) * s, (h / 2 + r) * s, (h / 2 + r) * s], fill=255 if k % 2 == 0 else 0)
 
 
-SPONSORS = {
-    "dapplecrux.bmp": (
-        "Dapplecrux",
-        ((250, 200, 40), (230, 140, 20)),
-        (60, 20, 10),
-        (170, 40, 30),
-        _sun,
-        "DejaVuSerif-Bold.ttf",
-    ),
-    "brolunt.bmp": (
-        "BROLUNT",
-        ((20, 40, 90), (10, 20, 50)),
-        (255, 255, 255),
-        (60, 170, 240),
-        _peak,
-        "DejaVuSans-Bold.ttf",
-    ),
-    "wornel.bmp": (
-        "wornel",
-        ((235, 240, 245), (200, 210, 220)),
-        (30, 100, 60),
-        (40, 150, 80),
-        _diamond,
-        "DejaVuSans-BoldOblique.ttf",
-    ),
-    "krenn.bmp": (
-        "KRENN",
-        ((30, 30, 34), (60, 60, 66)),
-        (255, 220, 0),
-        (255, 220, 0),
-        _bolt,
-        "DejaVuSansCondensed-Bold.ttf",
-    ),
-    "ulmar.bmp": (
-        "Ulmar",
-        ((170, 20, 40), (110, 10, 30)),
-        (255, 240, 220),
-        (255, 255, 255),
-        _rings,
-        "DejaVuSerifCondensed-Bold.ttf",
-    ),
-}
+# Each sponsor: name (its picture is the name in lower case, .bmp), background gradient top and bottom,
+# lettering, emblem colour, emblem, DejaVu font.
+_SPONSORS = (
+    ("Dapplecrux", ((250, 200, 40), (230, 140, 20)), (60, 20, 10), (170, 40, 30), _sun, "DejaVuSerif-Bold"),
+    ("BROLUNT", ((20, 40, 90), (10, 20, 50)), (255, 255, 255), (60, 170, 240), _peak, "DejaVuSans-Bold"),
+    ("wornel", ((235, 240, 245), (200, 210, 220)), (30, 100, 60), (40, 150, 80), _diamond, "DejaVuSans-BoldOblique"),
+    ("KRENN", ((30, 30, 34), (60, 60, 66)), (255, 220, 0), (255, 220, 0), _bolt, "DejaVuSansCondensed-Bold"),
+    ("Ulmar", ((170, 20, 40), (110, 10, 30)), (255, 240, 220), (255, 255, 255), _rings, "DejaVuSerifCondensed-Bold"),
+)
+SPONSORS = {sponsor[0].lower() + ".bmp": sponsor for sponsor in _SPONSORS}
 
 
 def sponsor(file_name):
