@@ -8,7 +8,7 @@ namespace {
 int windowId = 0;
 }
 
-bool GlContext::ensure(int width, int height) {
+bool GlContext::ensure() {
     if (windowId != 0) {
         glutSetWindow(windowId);
         return true;
@@ -25,7 +25,7 @@ bool GlContext::ensure(int width, int height) {
     char* argv[] = {name, nullptr};
     glutInit(&argc, argv);
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
-    glutInitWindowSize(width, height);
+    glutInitWindowSize(256, 256);
     glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_CONTINUE_EXECUTION);
     windowId = glutCreateWindow("quorvel-test");
     glReadBuffer(GL_BACK);
@@ -36,13 +36,6 @@ bool GlContext::ensure(int width, int height) {
 int GlContext::width() { return glutGet(GLUT_WINDOW_WIDTH); }
 
 int GlContext::height() { return glutGet(GLUT_WINDOW_HEIGHT); }
-
-std::array<unsigned char, 3> GlContext::pixel(int x, int y) {
-    std::array<unsigned char, 3> rgb{};
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(x, y, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
-    return rgb;
-}
 
 std::vector<unsigned char> GlContext::readPixels() {
     std::vector<unsigned char> rgb(static_cast<size_t>(width()) * height() * 3);

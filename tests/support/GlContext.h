@@ -4,21 +4,17 @@
 
 #include <GL/gl.h>
 
-#include <array>
 #include <vector>
 
 class GlContext {
 public:
-    // Creates the window once per process (later calls reuse it) and makes it
-    // current; false when there is no X display to open it on.
-    static bool ensure(int width = 256, int height = 256);
+    // Creates a 256 x 256 window once per process (later calls reuse it) and
+    // makes it current; false when there is no X display to open it on.
+    static bool ensure();
 
     // The window's drawable size.
     static int width();
     static int height();
-
-    // RGB of one pixel of the back buffer, (0, 0) at the bottom left.
-    static std::array<unsigned char, 3> pixel(int x, int y);
 
     // Every pixel of the back buffer as RGB, bottom row first.
     static std::vector<unsigned char> readPixels();
