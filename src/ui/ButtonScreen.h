@@ -12,7 +12,6 @@ class ButtonScreen {
 public:
     ButtonScreen(const char* fileName, int windowWidth, int windowHeight)
         : picture(fileName, windowWidth, windowHeight) {}
-    virtual ~ButtonScreen() = default;
 
     void draw() const { picture.draw(); }
     float aspectRatio() const { return picture.aspectRatio(); }
