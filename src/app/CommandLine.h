@@ -18,6 +18,9 @@ struct CommandLine {
     bool windowed = false;
     int windowWidth = 0;
     int windowHeight = 0;
+    // --fullscreen: a borderless window at the desktop's own size, the
+    // desktop's mode left as it is.
+    bool fullscreen = false;
     // The program name and GLUT's options, in their order, for glutInit.
     std::vector<std::string> glutArgs;
     // One line saying what is wrong; empty when the command line is good.

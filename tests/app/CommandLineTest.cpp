@@ -43,6 +43,13 @@ TEST(CommandLine, OptionsAreReadAndGlutsOwnKeptInOrder) {
     EXPECT_EQ(unsized.windowWidth, 0);
     EXPECT_EQ(unsized.recordFile, "b.demo");
     EXPECT_EQ(parse({"--window", "32x16384"}).error, "");
+    // A file named with a leading '-' is reachable by its path; X geometries
+    // may start with '-' and a digit.
+    EXPECT_EQ(parse({"--record", "./-1.demo"}).recordFile, "./-1.demo");
+    CommandLine corner = parse({"-geometry", "-0-0", "--fullscreen"});
+    EXPECT_EQ(corner.error, "");
+    EXPECT_TRUE(corner.fullscreen);
+    EXPECT_EQ(corner.glutArgs, (std::vector<std::string>{"quorvel", "-geometry", "-0-0"}));
     EXPECT_TRUE(parse({"--help"}).help);
     EXPECT_TRUE(parse({"--version"}).version);
 }
@@ -55,10 +62,20 @@ TEST(CommandLine, MistakesGiveOneLineNamingThem) {
     const Case cases[] = {
         {{"--fly"}, "unknown option '--fly'"},
         {{"run.demo"}, "unexpected argument 'run.demo'"},
-        {{"--play"}, "--play needs a value"},
-        {{"--record", ""}, "--record needs a value"},
+        {{"--play"}, "--play needs a file name"},
+        {{"--record", ""}, "--record needs a file name"},
         {{"-display"}, "-display needs a value"},
+        // An option never swallows the next one as its value.
+        {{"--record", "--window"}, "--record needs a file name, not '--window'"},
+        {{"--play", "--window"}, "--play needs a file name, not '--window'"},
+        {{"--timedemo", "-h"}, "--timedemo needs a file name, not '-h'"},
+        {{"--record", "-1.demo"}, "--record needs a file name, not '-1.demo'"},
+        {{"-display", "--record", "a"}, "-display needs a value, not '--record'"},
+        {{"-geometry", "-sync"}, "-geometry needs a value, not '-sync'"},
         {{"--play", "a", "--timedemo", "b"}, "--play and --timedemo take one demo, once"},
+        {{"--timedemo", "a", "--timedemo", "a"}, "--play and --timedemo take one demo, once"},
+        {{"--fullscreen", "--fullscreen"}, "--fullscreen is given twice"},
+        {{"--window", "--fullscreen"}, "--window and --fullscreen don't go together"},
         {{"--record", "a", "--record", "b"}, "--record is given twice"},
         {{"--window", "0x0"}, "--window 0x0: each side must be 32 to 16384 pixels"},
         {{"--window", "99999x5"}, "--window 99999x5: each side must be 32 to 16384 pixels"},
