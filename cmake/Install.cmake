@@ -49,6 +49,7 @@ install(CODE "
   endif()")
 install(DIRECTORY ${CMAKE_BINARY_DIR}/data/models ${CMAKE_BINARY_DIR}/data/textures
   DESTINATION ${QUORVEL_INSTALL_DATA})
+install(FILES ${CMAKE_BINARY_DIR}/data/quorvel-data DESTINATION ${QUORVEL_INSTALL_DATA})
 install(FILES ${dist_in}/quorvel.desktop DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/applications)
 install(FILES ${CMAKE_BINARY_DIR}/data/quorvel.png DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/128x128/apps)
 install(FILES ${dist_out}/${QUORVEL_APPSTREAM_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/metainfo)

@@ -1,6 +1,6 @@
 // Feeds arbitrary text to the demo reader. A demo it accepts holds a frame,
 // finite states in their places, and writes back to text that reads the same.
-#include "app/DemoFormat.h"
+#include "demo/DemoFormat.h"
 
 #include <cmath>
 #include <cstdint>

@@ -27,11 +27,11 @@ shot() {
     awk -v last="$frame" '/^frame/ && ++n > last { done = 1 } !done { print }' >"$work/cut.demo"
   if grep -q '^key 115' "$work/cut.demo"; then echo "key 98" >>"$work/cut.demo"; fi   # a run: pause it
   echo "frame 30" >>"$work/cut.demo"
-  rm -f "$work/seen.demo"
+  rm -f "$work/seen.demo.part"
   (cd "$build/data" && exec "$build/quorvel" --play "$work/cut.demo" --record "$work/seen.demo") >/dev/null &
   local game=$!
   # Shot once the pause has been drawn for a while, the window long mapped.
-  until [ "$(cat "$work/seen.demo" 2>/dev/null | awk '/^state/ { n++ } END { print n + 0 }')" -gt $((frame + 30)) ]; do
+  until [ "$(cat "$work/seen.demo.part" 2>/dev/null | awk '/^state/ { n++ } END { print n + 0 }')" -gt $((frame + 30)) ]; do
     kill -0 "$game" 2>/dev/null || { echo "screenshots: the game ended early" >&2; exit 1; }
     sleep 0.2
   done

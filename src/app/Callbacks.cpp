@@ -59,7 +59,7 @@ void reshape(int width, int height) {
 
 void idle() {
     framesPerSecond = window->measureFrameRate();
-    if (demoSession) demoSession->waitForFrame();
+    if (demoSession) demoSession->betweenFrames();
     glutPostRedisplay();
 }
 

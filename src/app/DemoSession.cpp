@@ -3,6 +3,7 @@
 #include "app/Camera.h"
 #include "app/Globals.h"
 #include "app/Input.h"
+#include "app/StopSignals.h"
 #include "app/Window.h"
 #include "common/Clock.h"
 #include "common/Random.h"
@@ -12,10 +13,8 @@
 #include <GL/freeglut.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <cmath>
 #include <cstdio>
-#include <cstring>
 #include <thread>
 
 namespace {
@@ -60,8 +59,8 @@ int scale(int value, int to, int from) { return static_cast<int>(std::lround(sta
 }  // namespace
 
 bool DemoSession::record(const std::string& path, std::string& error) {
-    recording = recorder.open(path);
-    if (!recording) error = path + ": can't write it: " + std::strerror(errno);
+    recording = recorder.open(path, error);
+    if (recording) StopSignals::catchThem();
     return recording;
 }
 
@@ -176,6 +175,8 @@ void DemoSession::afterFrame() {
     if (recording) {
         recorder.write(state);
         recorder.flushIfDue(Clock::milliseconds());
+        ++framesRecorded;
+        reportFailure();
     }
 }
 
@@ -189,9 +190,13 @@ void DemoSession::checkState(const DemoState& state) {
                  demoName.c_str(), expected->line, DemoFormat::line(recorded).c_str(), DemoFormat::line(state).c_str());
 }
 
-void DemoSession::waitForFrame() {
-    if (!playing || timed) return;
-    std::this_thread::sleep_until(nextFrameDue);
+void DemoSession::betweenFrames() {
+    if (const int signal = StopSignals::caught()) {
+        window->leaveGameMode();
+        finish();
+        StopSignals::endWith(signal);
+    }
+    if (playing && !timed) std::this_thread::sleep_until(nextFrameDue);
 }
 
 void DemoSession::noteWindow() {
@@ -222,9 +227,24 @@ DemoEvent DemoSession::scaled(DemoEvent event) {
     return event;
 }
 
-void DemoSession::finish() {
-    if (timed && framesPlayed > 0 && !figuresPrinted) printFigures();
-    recorder.close();
+int DemoSession::finish() {
+    if (!finished) {
+        finished = true;
+        if (timed && framesPlayed > 0 && !figuresPrinted) printFigures();
+        if (recording && framesRecorded > 0)
+            recorder.commit();
+        else
+            recorder.abandon();
+        reportFailure();
+    }
+    return recorder.failure().empty() ? 0 : recordingFailed;
+}
+
+// Once, as soon as it happens: the game plays on without its recording.
+void DemoSession::reportFailure() {
+    if (failureReported || recorder.failure().empty()) return;
+    failureReported = true;
+    std::fprintf(stderr, "quorvel: %s\n", recorder.failure().c_str());
 }
 
 void DemoSession::printFigures() {

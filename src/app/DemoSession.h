@@ -4,8 +4,8 @@
 // frame left against the recording. Made at start-up only when an option asks.
 #pragma once
 
-#include "app/DemoFormat.h"
-#include "app/DemoRecorder.h"
+#include "demo/DemoFormat.h"
+#include "demo/DemoRecorder.h"
 
 #include <chrono>
 #include <string>
@@ -13,6 +13,7 @@
 class DemoSession {
 public:
     // Each gives false and says why in `error` when its file can't be used.
+    // A recording also ends the game cleanly on SIGINT, SIGTERM and SIGHUP.
     bool record(const std::string& path, std::string& error);
     // `timed`: as fast as frames draw, then print the figures and quit.
     bool play(const std::string& path, bool timed, std::string& error);
@@ -27,10 +28,15 @@ public:
     // Around each displayed frame.
     void beforeFrame();
     void afterFrame();
-    // Between frames of a played demo: keeps the pace it was recorded at.
-    void waitForFrame();
-    // At exit: the timed demo's figures, the recording's last lines.
-    void finish();
+    // Between frames: keeps a played demo to the pace it was recorded at, and
+    // ends the game when a stop signal came.
+    void betweenFrames();
+    // On every way out, once: the timed demo's figures, then the recording
+    // moved into place, or dropped when no frame was recorded (a start that
+    // failed keeps the older file). The exit code: 0, or recordingFailed.
+    int finish();
+
+    static constexpr int recordingFailed = 3;
 
 private:
     using SteadyClock = std::chrono::steady_clock;
@@ -45,12 +51,16 @@ private:
     DemoEvent scaled(DemoEvent event);
     void checkState(const DemoState& state);
     void printFigures();
+    void reportFailure();
 
     bool recording = false;
     DemoRecorder recorder;
     int recordedWidth = 0;
     int recordedHeight = 0;
     bool randomRecorded = false;
+    int framesRecorded = 0;
+    bool failureReported = false;
+    bool finished = false;
 
     bool playing = false;
     bool timed = false;

@@ -1,6 +1,7 @@
 #include "app/Input.h"
 
 #include "app/Camera.h"
+#include "app/DemoSession.h"
 #include "app/Globals.h"
 #include "app/Window.h"
 #include "rider/Rider.h"
@@ -111,10 +112,11 @@ float outsideDeadZone(float rate) { return rate > -2.0f && rate < 2.0f ? 0.0f : 
 
 }  // namespace
 
-// Every way out ends here: a display left in 1280x1024 would outlive the game.
+// Every way out ends here: a display left in 1280x1024 would outlive the
+// game, and a recording takes its file's place only now.
 void quitGame() {
     window->leaveGameMode();
-    std::exit(0);
+    std::exit(demoSession ? demoSession->finish() : 0);
 }
 
 void keyboard(unsigned char key, int /*x*/, int /*y*/) {

@@ -9,5 +9,6 @@ void motion(int x, int y);
 // The pointer moved with no button held: hover cursors, steering, balance.
 void passiveMotion(int x, int y);
 
-// Leaves game mode and ends the process with exit code 0.
+// Leaves game mode, ends a demo session and the process: exit code 0, or
+// the session's when its recording could not be written.
 [[noreturn]] void quitGame();

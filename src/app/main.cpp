@@ -19,11 +19,12 @@
 
 namespace {
 
+const int noDataStatus = 1;
 const int badCommandLineStatus = 2;
 
-int badCommandLine(const std::string& message) {
-    std::fprintf(stderr, "quorvel: %s (see quorvel --help)\n", message.c_str());
-    return badCommandLineStatus;
+int fail(const std::string& message, int status) {
+    std::fprintf(stderr, "quorvel: %s\n", message.c_str());
+    return status;
 }
 
 int printHelpOrVersion(const CommandLine& line) {
@@ -35,27 +36,31 @@ int printHelpOrVersion(const CommandLine& line) {
 }
 
 // Demo files are opened before any window, so a bad one ends the game at once.
-bool startDemoSession(const CommandLine& line, std::string& error) {
-    if (line.playback == CommandLine::Playback::None && line.recordFile.empty()) return true;
+// Returns the exit code of the failure, or 0.
+int startDemoSession(const CommandLine& line) {
+    if (line.playback == CommandLine::Playback::None && line.recordFile.empty()) return 0;
     demoSession = new DemoSession();
+    // Ways out that pass by quitGame (a lost X connection) still keep the recording.
     std::atexit([] { demoSession->finish(); });
+    std::string error;
     const bool timed = line.playback == CommandLine::Playback::TimeDemo;
-    return (line.playback == CommandLine::Playback::None || demoSession->play(line.demoFile, timed, error)) &&
-           (line.recordFile.empty() || demoSession->record(line.recordFile, error));
+    if (line.playback != CommandLine::Playback::None && !demoSession->play(line.demoFile, timed, error))
+        return fail(error, badCommandLineStatus);
+    if (!line.recordFile.empty() && !demoSession->record(line.recordFile, error))
+        return fail(error, DemoSession::recordingFailed);
+    return 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
     const CommandLine line = CommandLine::parse(argc, argv);
-    if (!line.error.empty()) return badCommandLine(line.error);
+    if (!line.error.empty()) return fail(line.error + " (see quorvel --help)", badCommandLineStatus);
     if (line.help || line.version) return printHelpOrVersion(line);
-    std::string demoError;
-    if (!startDemoSession(line, demoError)) {
-        std::fprintf(stderr, "quorvel: %s\n", demoError.c_str());
-        return badCommandLineStatus;
-    }
-    DataFolder::enter();
+    // Demo files first: their names are the player's, relative to where the game started.
+    if (const int status = startDemoSession(line)) return status;
+    std::string dataError;
+    if (!DataFolder::enter(dataError)) return fail(dataError, noDataStatus);
     std::vector<char*> glutArgv;
     for (const std::string& arg : line.glutArgs) glutArgv.push_back(const_cast<char*>(arg.c_str()));
     int glutArgc = static_cast<int>(glutArgv.size());

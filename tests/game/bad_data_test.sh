@@ -26,7 +26,7 @@ break_picture() {   # break_picture KIND FILE
 for kind in short magic huge empty; do
   fresh_copy
   for picture in "$data"/textures/*.bmp "$data"/textures/font.tga; do break_picture "$kind" "$picture"; done
-  MESA_DEBUG=1 play "$data" --window 320x256 --timedemo "$short_demo"
+  QUORVEL_DATA=$data MESA_DEBUG=1 play "$data" --window 320x256 --timedemo "$short_demo"
   expect_clean "every picture $kind"
   grep -q "^23 frames" "$work/stdout" || fail "every picture $kind: the demo did not play to its end"
   echo "every picture $kind: played to the end"
@@ -35,7 +35,7 @@ done
 for model in kicka.txt arrows.txt boada.txt surround.txt; do
   fresh_copy
   rm "$data/models/$model"
-  play "$data" --window 320x256 --timedemo "$short_demo"
+  QUORVEL_DATA=$data play "$data" --window 320x256 --timedemo "$short_demo"
   expect_clean "without $model"
   said=$(grep -c "Couldn't load the model" "$work/stdout" || true)
   [ "$said" = 1 ] || fail "without $model: \"Couldn't load the model\" printed $said times"
@@ -44,7 +44,7 @@ done
 
 fresh_copy
 rm "$data/textures/board.tga"
-play "$data" --timedemo "$short_demo"
+QUORVEL_DATA=$data play "$data" --timedemo "$short_demo"
 [ "$status" = 1 ] || fail "a missing material texture gave exit code $status"
 [ ! -s "$work/stdout" ] && [ ! -s "$work/stderr" ] || fail "a missing material texture printed something"
 echo "without board.tga: exit code 1, silent"

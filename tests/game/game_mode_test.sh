@@ -22,7 +22,7 @@ check_on_this_server() {
   game_start
   wait_for '^state menu'
   during=$(screen_size)
-  window=$(awk '/^window/ { print $2 "x" $3; exit }' "$recording")
+  window=$(awk '/^window/ { print $2 "x" $3; exit }' "$recording.part")
   echo "$1: screen $before, $during while the game runs in its $window window"
   if [ "$during" = 1280x1024 ]; then
     [ "$1" = offers ] && [ "$window" = 1280x1024 ] || fail "$1: a switch to $during for a $window window"

@@ -36,7 +36,8 @@ diff <(cd "$root/usr" && find . -type f | sort) <(cd "$work/prefix" && find . -t
 echo "package: $(grep -c '^-' "$work/contents") files, $(du -k "$deb" | cut -f1) kB"
 
 mkdir "$work/elsewhere"
-QUORVEL_BIN="$root/usr/games/quorvel" play "$work/elsewhere" --timedemo "$short_demo"
+# Its own data, not the build's that the test environment names.
+QUORVEL_DATA="" QUORVEL_BIN="$root/usr/games/quorvel" play "$work/elsewhere" --timedemo "$short_demo"
 expect_clean "the unpacked game"
 grep -q "^23 frames" "$work/stdout" || fail "the unpacked game did not play the demo to its end"
 grep -q "Couldn't load the model" "$work/stdout" && fail "the unpacked game did not find its models"

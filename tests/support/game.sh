@@ -16,13 +16,14 @@ fail() {
   exit 1
 }
 
-# play DATA ARGS...: runs the game in DATA until it ends; its exit code goes
-# to status, its output to $work/stdout and $work/stderr.
+# play DIR ARGS...: runs the game from DIR until it ends (its data is the one
+# QUORVEL_DATA names); its exit code goes to status, its output to
+# $work/stdout and $work/stderr.
 play() {
-  local data=$1
+  local dir=$1
   shift
   status=0
-  (cd "$data" && exec "$QUORVEL_BIN" "$@") >"$work/stdout" 2>"$work/stderr" || status=$?
+  (cd "$dir" && exec "$QUORVEL_BIN" "$@") >"$work/stdout" 2>"$work/stderr" || status=$?
 }
 
 # expect_clean WHAT: the game ended with exit code 0 and wrote nothing to
@@ -35,6 +36,7 @@ expect_clean() {
 # game_start ARGS...: the game in the background, recording to $recording.
 recording="$work/recording.demo"
 game_start() {
+  rm -f "$recording.part"   # one a killed game left would be waited on
   (cd "$QUORVEL_DATA" && exec "$QUORVEL_BIN" "$@" --record "$recording") >"$work/stdout" 2>"$work/stderr" &
   game=$!
   seen=0
@@ -53,16 +55,21 @@ game_end() {
 }
 
 # wait_for PATTERN: until a line of the recording written after the last one
-# waited for matches (the recording is flushed at least once a second).
+# waited for matches (the recording goes to its .part, flushed at least once
+# a second, until the game ends and moves it into place).
 wait_for() {
-  local at
+  local at alive file
   for _ in $(seq 1200); do
-    at=$(tail -n +$((seen + 1)) "$recording" 2>/dev/null | grep -n -m1 -- "$1" | cut -d: -f1 || true)
+    alive=0
+    kill -0 "$game" 2>/dev/null && alive=1
+    file="$recording.part"
+    [ -e "$file" ] || file=$recording
+    at=$(tail -n +$((seen + 1)) "$file" 2>/dev/null | grep -n -m1 -- "$1" | cut -d: -f1 || true)
     if [ -n "$at" ]; then
       seen=$((seen + at))
       return 0
     fi
-    kill -0 "$game" 2>/dev/null || fail "the game ended while waiting for '$1'"
+    [ "$alive" = 1 ] || fail "the game ended while waiting for '$1'"
     sleep 0.1
   done
   fail "no '$1' in the recording after 120 s"

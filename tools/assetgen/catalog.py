@@ -1,7 +1,7 @@
 """Every file the generator writes, and the writing of them all."""
 import os
 
-from . import icon, imagefile, milkshape
+from . import icon, imagefile, milkshape, stamp
 from .course import arrows_model, kicker_model
 from .materials import TEXTURES
 from .rider import rider_model
@@ -49,3 +49,5 @@ def generate(out):
         imagefile.write(os.path.join(out, "textures", name), make())
     # The desktop icon goes beside the data, not among the game's pictures.
     imagefile.write(os.path.join(out, icon.NAME), icon.png_bytes())
+    # Last: a folder cut short by a failed run is not taken for the data.
+    stamp.write_stamp(out)

@@ -1,4 +1,4 @@
-#include "app/DemoFormat.h"
+#include "demo/DemoFormat.h"
 
 #include "common/DataFile.h"
 
