@@ -1,6 +1,7 @@
 #include "ui/BalanceGauge.h"
 
 #include "common/Maths.h"
+#include "ui/HudArea.h"
 #include "ui/NdcOverlay.h"
 
 #include <GL/gl.h>
@@ -9,13 +10,17 @@
 
 namespace {
 const float crossArm = 0.05f;
-}
+const float unitRadius = 0.2f;
+}  // namespace
 
 BalanceGauge::~BalanceGauge() = default;
 
 void BalanceGauge::reset(float windowWidth, float windowHeight) {
     if (!maths::isUsableSize(windowWidth, windowHeight)) return;
-    radiusY = windowWidth * 0.2f / windowHeight;
+    const HudArea area(windowWidth, windowHeight);
+    radiusX = unitRadius * area.widthShare();
+    radiusY = area.width() * unitRadius / area.height();
+    lineWidth = area.lineWidth();
 }
 
 void BalanceGauge::update(float balanceX, float balanceY) {
@@ -67,6 +72,7 @@ void BalanceGauge::draw(float centreX, float centreY) const {
     glDisable(GL_DEPTH_TEST);
     glDisable(GL_TEXTURE_2D);
     NdcOverlay::begin();
+    glLineWidth(lineWidth);
 
     {
         drawRing(centreX, centreY, 1.0f);
@@ -74,6 +80,7 @@ void BalanceGauge::draw(float centreX, float centreY) const {
         drawSpokes(centreX, centreY);
         drawCross(centreX, centreY);
     }
+    glLineWidth(1.0f);
     NdcOverlay::end();
     glEnable(GL_DEPTH_TEST);
     glEnable(GL_LIGHTING);

@@ -6,15 +6,17 @@ public:
     BalanceGauge() = default;
     virtual ~BalanceGauge();
 
-    // Makes the rings circular in pixels for this window size. A size that is
-    // not positive and finite (a minimised window) keeps the previous one.
+    // Makes the rings circular in pixels, no bigger than at 5:4 and drawn with
+    // lines that thicken with the window's height (ui/HudArea.h). A size that
+    // is not positive and finite (a minimised window) keeps the previous one.
     void reset(float windowWidth, float windowHeight);
 
     // The balance point, each coordinate about -1..1; 1 puts the cross on the outer ring.
     void update(float balanceX, float balanceY);
 
     // Around the given centre in normalized device coordinates. Lighting,
-    // depth test and texturing are switched off around it and back on.
+    // depth test and texturing are switched off around it and back on, the
+    // line width put back to one.
     void draw(float centreX, float centreY) const;
 
 private:
@@ -29,4 +31,5 @@ private:
     float radiusY = 0.2f;
     float markerX = 0.0f;
     float markerY = 0.0f;
+    float lineWidth = 1.0f;
 };

@@ -49,6 +49,10 @@ BevelFrame::BevelFrame(float left, float bottom, float unitX, float unitY, float
 
 void BevelFrame::vertex(float u, float v) const { glVertex2f(left + u * unitX, bottom + v * unitY); }
 
+NdcRect BevelFrame::bounds() const {
+    return {left + stopX[0] * unitX, bottom + stopY[0] * unitY, left + stopX[7] * unitX, bottom + stopY[7] * unitY};
+}
+
 void BevelFrame::draw() const {
     for (const Batch& batch : batches) {
         glColor4f(batch.colour[0], batch.colour[1], batch.colour[2], batch.colour[3]);

@@ -1,6 +1,8 @@
 // BevelFrame: the HUD's bevelled frame, a template 0.6 units wide placed on screen by edges and units.
 #pragma once
 
+#include "ui/NdcRect.h"
+
 class BevelFrame {
 public:
     // A template point (u, v) lands at (left + u * unitX, bottom + v * unitY);
@@ -13,6 +15,9 @@ public:
 
     // Covers the well from its left edge to template x `right`, opaque.
     void fillWell(float right, float red, float green, float blue) const;
+
+    // The outer edges, where draw puts them.
+    NdcRect bounds() const;
 
 private:
     void vertex(float u, float v) const;

@@ -76,7 +76,11 @@ std::string BitmapFont::drawableCharacters(const char* text, int set) {
     return kept;
 }
 
-void BitmapFont::print(int x, int y, const char* text, int set, float scale) const {
+void BitmapFont::resize(float windowWidth, float windowHeight) { area = HudArea(windowWidth, windowHeight); }
+
+float BitmapFont::leftEdge() const { return (orthoWidth - orthoWidth / area.widthShare()) / 2.0f; }
+
+void BitmapFont::print(float x, float y, const char* text, int set, float scale) const {
     const std::string characters = drawableCharacters(text, set);
     // The glyph quads are wound counter-clockwise; the scene culls front faces.
     glCullFace(GL_BACK);
@@ -85,9 +89,9 @@ void BitmapFont::print(int x, int y, const char* text, int set, float scale) con
     glDisable(GL_LIGHTING);
     glDisable(GL_DEPTH_TEST);
 
-    NdcOverlay::beginArea(orthoWidth, orthoHeight);
+    NdcOverlay::beginArea(orthoWidth / area.widthShare(), orthoHeight);
     {
-        glTranslated(x, y, 0.0);
+        glTranslated(x - leftEdge(), y, 0.0);
         glColor3f(1.0f, 1.0f, 1.0f);
         glScalef(scale, scale, scale);
         if (listBase != 0 && !characters.empty()) {

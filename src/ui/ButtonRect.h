@@ -1,4 +1,4 @@
-// ButtonRect: a button painted into a screen picture, as a rectangle in window fractions.
+// ButtonRect: a button painted into a screen picture, as a rectangle in fractions of the picture.
 #pragma once
 
 struct ButtonRect {

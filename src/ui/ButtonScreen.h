@@ -15,9 +15,13 @@ public:
 
     void draw() const { picture.draw(); }
     float aspectRatio() const { return picture.aspectRatio(); }
+    // Where a window point lands on the picture (ScreenPicture::pointAt).
+    PicturePoint pointAt(float fx, float fy, double windowAspect, double fieldOfViewY) const {
+        return picture.pointAt(fx, fy, windowAspect, fieldOfViewY);
+    }
 
-    // The pointer in window fractions, y from the top. Only the fixed button
-    // rectangles are consulted.
+    // A point of the picture in fractions of it, y from the top (pointAt
+    // finds it for the pointer). Only the fixed button rectangles are consulted.
     static bool isOverButton(float fx, float fy) { return buttonAt(fx, fy) != 0; }
     // The button's number, counted from 1 in the table's order; 0 for none.
     static int buttonAt(float fx, float fy) {

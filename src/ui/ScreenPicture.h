@@ -5,8 +5,17 @@
 
 class Image;
 
+// A point of the picture, in fractions of it: x from the left, y from the top.
+struct PicturePoint {
+    float x;
+    float y;
+};
+
 class ScreenPicture {
 public:
+    // How far from the picture the fixed view looks at it, along z.
+    static constexpr double eyeDistance = 14.0;
+
     // Loads the picture and makes its mipmapped texture (needs a GL context).
     // A picture that can't be read, or holds fewer bytes than its size says,
     // leaves the texture without an image. A non-positive window size is taken
@@ -23,6 +32,12 @@ public:
 
     // Window height over window width, from the constructor's size.
     float aspectRatio() const { return aspect; }
+
+    // The picture point shown under a window point given in fractions of the
+    // window (x from the left, y from the top), seen from eyeDistance in a
+    // window of windowAspect (width over height) under a vertical field of
+    // view of fieldOfViewY degrees. Outside the picture, fractions beyond 0..1.
+    PicturePoint pointAt(float fx, float fy, double windowAspect, double fieldOfViewY) const;
 
 private:
     void makeTexture();

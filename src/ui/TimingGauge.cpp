@@ -17,24 +17,34 @@ const float panelHeight = 0.52f;
 
 TimingGauge::~TimingGauge() = default;
 
-void TimingGauge::reset(float newWidth, float newHeight) {
-    if (!maths::isUsableSize(newWidth, newHeight)) return;
-    windowWidth = newWidth;
-    windowHeight = newHeight;
-    panelCentreY = (windowWidth * scale / windowHeight) * 0.26f + y + scale * 0.1f;
+void TimingGauge::reset(float windowWidth, float windowHeight) {
+    if (!maths::isUsableSize(windowWidth, windowHeight)) return;
+    area = HudArea(windowWidth, windowHeight);
+    panelCentreX = x * area.widthShare();
+    panelCentreY = (area.width() * scale / area.height()) * 0.26f + y + scale * 0.1f;
 }
+
+// Horizontal lengths shrink with the HUD area's share of the window, so a
+// wide window gets the gauge of its 5:4 middle.
+BevelFrame TimingGauge::barFrame() const {
+    const float share = area.widthShare();
+    return BevelFrame((x - 0.3f * scale) * share, y - 0.1f * scale, scale * share, scale, barHeight);
+}
+
+// Sits on the bar's top edge; its vertical unit carries the area's aspect
+// ratio so its shape in pixels is the same in any window.
+BevelFrame TimingGauge::panelFrame() const {
+    const float share = area.widthShare();
+    return BevelFrame((x - 0.3f * scale) * share, y + 0.1f * scale, scale * share, area.width() * scale / area.height(),
+                      panelHeight);
+}
+
+NdcRect TimingGauge::panelRect() const { return panelFrame().bounds(); }
 
 void TimingGauge::drawBar(int amount, const float colour[3]) const {
-    const BevelFrame frame(x - 0.3f * scale, y - 0.1f * scale, scale, scale, barHeight);
+    const BevelFrame frame = barFrame();
     frame.draw();
     frame.fillWell(0.08f + 0.0044f * static_cast<float>(amount), colour[0], colour[1], colour[2]);
-}
-
-// Sits on the bar's top edge; its vertical unit carries the aspect ratio so
-// its shape in pixels is the same in any window.
-void TimingGauge::drawPanel() const {
-    const BevelFrame frame(x - 0.3f * scale, y + 0.1f * scale, scale, windowWidth * scale / windowHeight, panelHeight);
-    frame.draw();
 }
 
 void TimingGauge::draw(int value) const {
@@ -51,7 +61,7 @@ void TimingGauge::draw(int value) const {
         } else if (value == timing::tricksRunning) {
             drawBar(timing::tricksRunning, green);
         } else if (value > timing::tricksRunning && value <= timing::approachEnd) {
-            drawPanel();
+            panelFrame().draw();
             drawBar(value - timing::tricksRunning, red);
         }
     }

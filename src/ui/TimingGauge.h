@@ -1,12 +1,18 @@
 // TimingGauge: the HUD bar for the rider's timing value, with the balance panel above it.
 #pragma once
 
+#include "ui/HudArea.h"
+#include "ui/NdcRect.h"
+
+class BevelFrame;
+
 class TimingGauge {
 public:
     TimingGauge() = default;
     virtual ~TimingGauge();
 
-    // Takes the window size for the panel's aspect correction. A size that is
+    // Lays the gauge out for this window size (ui/HudArea.h): a panel that keeps
+    // its shape in pixels, and no wider or taller than at 5:4. A size that is
     // not positive and finite (a minimised window) keeps the previous one.
     void reset(float windowWidth, float windowHeight);
 
@@ -18,14 +24,16 @@ public:
 
     float getPanelCentreX() const { return panelCentreX; }
     float getPanelCentreY() const { return panelCentreY; }
+    // The balance panel's outer edges, wherever it is drawn.
+    NdcRect panelRect() const;
 
 private:
+    BevelFrame barFrame() const;
+    BevelFrame panelFrame() const;
     void drawBar(int amount, const float colour[3]) const;
-    void drawPanel() const;
 
     // The start-up window size until the first reset.
-    float windowWidth = 1024.0f;
-    float windowHeight = 768.0f;
+    HudArea area{1024.0f, 768.0f};
     float x = 0.0f;
     float y = -0.89f;
     float scale = 1.0f;

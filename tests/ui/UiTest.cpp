@@ -42,7 +42,7 @@ Bytes drawn(const std::array<int, 4>& viewport, const std::function<void()>& dra
         for (GLenum cap : {GL_CULL_FACE, GL_LIGHTING, GL_DEPTH_TEST, GL_TEXTURE_2D, GL_COLOR_MATERIAL})
             state.push_back(glIsEnabled(cap));
         for (GLenum name : {GL_CULL_FACE_MODE, GL_MATRIX_MODE, GL_MODELVIEW_STACK_DEPTH, GL_PROJECTION_STACK_DEPTH,
-                            GL_MODELVIEW_MATRIX, GL_PROJECTION_MATRIX})
+                            GL_LINE_WIDTH, GL_MODELVIEW_MATRIX, GL_PROJECTION_MATRIX})
             state.resize(state.size() + 16), glGetFloatv(name, &state[state.size() - 16]);
         return state;
     };
@@ -114,6 +114,25 @@ TEST(TimingGauge, FillGrowsWithTheValueInItsBandsColourAndThePanelShowsAbove100)
     EXPECT_NEAR(panel.y, (centre + 1) * 384 / 2, 1.0);
 }
 
+// The panel's well is square, 0.22 of the window's width across (0.44 of the frame's 0.6 over a width of 2) at 5:4
+// and narrower; a wider window of the same height gets the very same well as 5:4, centred, never a taller one.
+TEST(TimingGauge, PanelKeepsItsFiveByFourSizeInWiderWindows) {
+    REQUIRE_GL_CONTEXT();
+    const int height = 192;
+    auto wellBox = [&](int width) {  // the viewport's middle on the window's
+        TimingGauge gauge;
+        gauge.reset(width, height);
+        const Pixels p = find(drawn({128 - width / 2, 0, width, height}, [&] { gauge.draw(200); }), well);
+        return std::vector<float>{p.box[0], p.box[1], p.box[2], p.box[3]};
+    };
+    for (int width : {160, 192, 240}) {
+        const std::vector<float> box = wellBox(width);
+        EXPECT_NEAR(box[2] - box[0], 0.22f * width, 1.0f) << width;
+        EXPECT_NEAR(box[3] - box[1], 0.22f * width, 1.0f) << width;
+    }
+    for (int width : {256, 342, 448}) EXPECT_EQ(wellBox(width), wellBox(240)) << width;
+}
+
 // The cross's red centres on the balance point, 1 reaching the outer ring; the rings are round.
 TEST(BalanceGauge, CrossSitsAtTheBalancePointInRoundRings) {
     REQUIRE_GL_CONTEXT();
@@ -130,6 +149,21 @@ TEST(BalanceGauge, CrossSitsAtTheBalancePointInRoundRings) {
         EXPECT_NEAR(radiusX, radiusY, 1.5f);
         EXPECT_NEAR(cross.x, rings.box[0] + radiusX * (1 + x), 1.0f) << x << ", " << y;
         EXPECT_NEAR(cross.y, rings.box[1] + radiusY * (1 + y), 1.0f) << x << ", " << y;
+    }
+}
+
+// One pixel up to 1024 lines, two at 2160 (a 4K screen): the spoke along x, a column through it counted near the
+// middle row, where no other line passes.
+TEST(BalanceGauge, LinesThickenWithTheWindowsHeight) {
+    REQUIRE_GL_CONTEXT();
+    for (auto [height, pixels] : {std::pair{1024, 1}, {2160, 2}}) {
+        BalanceGauge gauge;
+        gauge.reset(height * 16 / 9, height);
+        const int width = height * 16 / 9;
+        const Bytes rgb = drawn({128 - width / 2, 128 - height / 2, width, height}, [&] { gauge.draw(0, 0); });
+        int thickness = 0;
+        for (int y = 118; y < 138; ++y) thickness += at(rgb, 192, y) == Rgb{255, 255, 0};
+        EXPECT_EQ(thickness, pixels) << height << " lines";
     }
 }
 
@@ -162,6 +196,22 @@ TEST(BitmapFont, GlyphsLandWhereThePenPutsThemAndNothingElseIsDrawn) {
     EXPECT_EQ(print(font, "\001A\037\301\200B"), print(font, "AB")) << "characters without a glyph drew";
     EXPECT_EQ(textAt(print(rgb, "A"), 6, 7), (Rgb{255, 255, 255}));
     glDeleteLists(foreign, 128);
+}
+
+// Wider than 5:4 a glyph keeps the size it has at 5:4 of the same height; text at leftEdge starts at the window's
+// left edge, text in the 32 units of the middle keeps its place from the window's middle.
+TEST(BitmapFont, WideWindowsKeepTheGlyphsShapeAndTheMiddle) {
+    REQUIRE_GL_CONTEXT();
+    TempDir dir;
+    BitmapFont font;  // plain white glyphs
+    font.load(dir.write("rgb.tga", tga(2, 256, 256, 24, Bytes(256 * 256 * 3, 99))).c_str());
+    auto box = [&](int width, bool atLeftEdge) {
+        font.resize(width, 128);
+        const float x = atLeftEdge ? font.leftEdge() : 13;
+        const Pixels p = find(drawn({0, 0, width, 128}, [&] { font.print(x, 3, "A", 0, 0.5f); }), Rgb{255, 255, 255});
+        return std::vector<float>{p.box[0] - (atLeftEdge ? 0 : width / 2), p.box[1], p.box[2] - p.box[0], p.box[3]};
+    };
+    for (bool atLeftEdge : {true, false}) EXPECT_EQ(box(256, atLeftEdge), box(160, atLeftEdge)) << atLeftEdge;
 }
 
 // The buttons answer over the rectangles the generator paints them on (ui/ScreenLayout.h, which tests/tools holds
