@@ -1,11 +1,11 @@
 #include "demo/DemoFormat.h"
 
 #include "common/DataFile.h"
+#include "common/FloatText.h"
 
 #include <array>
 #include <cerrno>
 #include <charconv>
-#include <cmath>
 #include <cstdio>
 #include <cstring>
 
@@ -67,8 +67,10 @@ int parseInt(std::string_view field, int low, int high, const char* what) {
 }
 
 float parseFinite(std::string_view field) {
-    float value = parseNumber<float>(field);
-    if (!std::isfinite(value)) throw LineError{quoted(field) + " is not a finite number"};
+    float value = 0.0f;
+    const char* problem = nullptr;
+    if (!FloatText::read(field.data(), field.data() + field.size(), value, &problem))
+        throw LineError{quoted(field) + " " + problem};
     return value;
 }
 
@@ -244,15 +246,9 @@ void Reader::dropAfterLastFrame() {
     }
 }
 
-std::string number(float value) {
-    char text[32];
-    auto end = std::to_chars(text, text + sizeof text, value).ptr;
-    return std::string(text, end);
-}
-
 std::string numbers(std::initializer_list<float> values) {
     std::string out;
-    for (float v : values) out += " " + number(v);
+    for (float v : values) out += " " + FloatText::write(v);
     return out;
 }
 
