@@ -1,0 +1,91 @@
+"""The page as a player meets it: the menu draws over the whole page and
+follows the page's size, and a session played through WebDriver's mouse and
+keys (the pointer locked by the click that starts play) is recorded with the
+pointer where it was put, offered for download when the game quits, and
+plays back in the page exactly, frame for frame."""
+
+import io
+import unittest
+
+from PIL import Image
+from selenium.webdriver.common.actions.action_builder import ActionBuilder
+from selenium.webdriver.common.by import By
+
+import browser
+
+# Page positions the pointer visits in the run, in CSS pixels: one pixel of
+# the canvas each, as the page's device pixel ratio is 1 here.
+STEERING = [(640, 500), (600, 500), (700, 520), (660, 480)]
+NEXT_FRAMES = (
+    "const done = arguments[arguments.length - 1];"
+    "requestAnimationFrame(() => requestAnimationFrame(() => done([innerWidth, innerHeight, "
+    "document.getElementById('canvas').width, document.getElementById('canvas').height])));"
+)
+
+
+def events(recording, kind):
+    return [line.split()[1:] for line in recording.splitlines() if line.split()[:1] == [kind]]
+
+
+class Page(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.site = browser.Site()
+        cls.browser = browser.Browser(cls.site)
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.browser.close()
+        cls.site.close()
+
+    def tearDown(self):
+        self.browser.driver.set_window_size(1280, 1024)
+
+    def test_menu_fills_the_page_and_follows_it(self):
+        self.browser.open()
+        self.browser.wait("Drawn")
+        driver = self.browser.driver
+        width, height, canvas_width, canvas_height = driver.execute_async_script(NEXT_FRAMES)
+        self.assertEqual((canvas_width, canvas_height), (width, height))
+        shot = Image.open(io.BytesIO(driver.get_screenshot_as_png())).convert("RGB")
+        colours = shot.resize((64, 64)).getcolors(64 * 64)
+        self.assertGreater(len(colours), 50, "the menu's picture isn't there")
+        driver.set_window_size(900, 700)
+        width, height, canvas_width, canvas_height = driver.execute_async_script(NEXT_FRAMES)
+        self.assertEqual((canvas_width, canvas_height), (width, height))
+        self.assertLess(width, 1000)
+        self.assertEqual(self.browser.errors(), [])
+
+    def test_a_recorded_session_is_offered_and_plays_back_exactly(self):
+        self.browser.open("?record")
+        self.browser.wait("Drawn")
+        driver = self.browser.driver
+        driver.find_element(By.ID, "play").click()
+        actions = ActionBuilder(driver)
+        actions.key_action.send_keys("s")
+        for x, y in STEERING:
+            actions.pointer_action.move_to_location(x, y)
+        actions.key_action.send_keys("qq")
+        actions.perform()
+        page = self.browser.wait("Finished")
+        self.assertEqual(page["status"], 0, page["stderr"])
+        link = driver.find_element(By.ID, "download")
+        self.assertTrue(link.is_displayed())
+        self.assertTrue(link.get_attribute("href").startswith("blob:"))
+        recording = page["recording"]
+        self.assertEqual([key for key, in events(recording, "key")], ["115", "113", "113"])
+        moves = [tuple(int(v) for v in move) for move in events(recording, "move")]
+        self.assertEqual(moves[-len(STEERING) :], STEERING)
+
+        with open(self.site.made + "/session.demo", "w") as demo:
+            demo.write(recording)
+        self.browser.open("?timedemo=made/session.demo")
+        page = self.browser.wait("Finished")
+        self.assertEqual(page["status"], 0, page["stderr"])
+        self.assertIn("%d frames," % browser.frames_in(recording), page["stdout"][-1])
+        self.assertEqual([line for line in page["stderr"] if browser.OUT_OF_STEP in line], [])
+        self.assertEqual(self.browser.errors(), [])
+
+
+if __name__ == "__main__":
+    unittest.main()
