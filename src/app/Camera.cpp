@@ -1,10 +1,9 @@
 #include "app/Camera.h"
 
+#include "common/ExactMaths.h"
 #include "common/Maths.h"
 
 #include <GL/glu.h>
-
-#include <cmath>
 
 namespace {
 const float angleStep = 4.0f;
@@ -30,8 +29,8 @@ void Camera::moveCloser() {
 void Camera::update(const Vec3& target) {
     // At the start angle of 90 the eye stands on the rider's positive-z side.
     angleRadians = (angle - 90.0f) * maths::radiansPerDegreeF;
-    eyeX = std::sin(angleRadians) * distance + target.x;
-    eyeZ = std::cos(angleRadians) * distance + target.z;
+    eyeX = exact::sin(angleRadians) * distance + target.x;
+    eyeZ = exact::cos(angleRadians) * distance + target.z;
     eyeY = distance * 0.16666667f + target.y;
     gluLookAt(eyeX, eyeY, eyeZ, target.x, target.y, target.z, 0.0, 1.0, 0.0);
 }

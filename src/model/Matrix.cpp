@@ -1,6 +1,6 @@
 #include "model/Matrix.h"
 
-#include <cmath>
+#include "common/ExactMaths.h"
 
 Matrix::Matrix() : elements{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1} {}
 
@@ -25,9 +25,9 @@ void Matrix::setTranslation(const float t[3]) {
 }
 
 void Matrix::setRotationRadians(const float a[3]) {
-    float cr = std::cos(a[0]), sr = std::sin(a[0]);
-    float cp = std::cos(a[1]), sp = std::sin(a[1]);
-    float cy = std::cos(a[2]), sy = std::sin(a[2]);
+    float cr = exact::cos(a[0]), sr = exact::sin(a[0]);
+    float cp = exact::cos(a[1]), sp = exact::sin(a[1]);
+    float cy = exact::cos(a[2]), sy = exact::sin(a[2]);
     elements[0] = cp * cy;
     elements[1] = cp * sy;
     elements[2] = -sp;

@@ -20,7 +20,13 @@ const Vec3 bodyPointTable[RiderState::pointCount] = {
 };
 
 // Turns about x, then y, then z.
-Vec3 turn(const Vec3& p, const Vec3& degrees) { return rotateZ(rotateY(rotateX(p, degrees.x), degrees.y), degrees.z); }
+struct Orientation {
+    Angle x, y, z;
+};
+
+Orientation orientationOf(const Vec3& degrees) { return {angleOf(degrees.x), angleOf(degrees.y), angleOf(degrees.z)}; }
+
+Vec3 turn(const Vec3& p, const Orientation& o) { return rotateZ(rotateY(rotateX(p, o.x), o.y), o.z); }
 
 }  // namespace
 
@@ -93,12 +99,15 @@ void Rider::update() {
 void Rider::transformPoints() {
     RiderState& s = state_;
     const Vec3 pivot = flightPivot();
+    const Orientation body = orientationOf(s.rotation);
+    Orientation trick{};
+    if (s.airborne) trick = orientationOf(s.trickRotation);
     for (int i = 0; i < RiderState::lookAheadPoint; ++i) {
         Vec3 p = s.bodyPoints[i];
         if (s.airborne) {
-            p = add(pivot, turn(subtract(p, pivot), s.trickRotation));
+            p = add(pivot, turn(subtract(p, pivot), trick));
         }
-        s.worldPoints[i] = add(turn(p, s.rotation), s.position);
+        s.worldPoints[i] = add(turn(p, body), s.position);
     }
 }
 

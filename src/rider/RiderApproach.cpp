@@ -1,4 +1,5 @@
 // The landing approach: steering the pose toward a landable one while the balance wobbles.
+#include "common/ExactMaths.h"
 #include "common/Maths.h"
 #include "common/Random.h"
 #include "rider/Rider.h"
@@ -116,10 +117,10 @@ void Rider::newBalanceImpulse() {
     s.wobbleCounter = 0;
     float theta = maths::pi / 2.0f;
     if (s.spinRate != 0.0f) {
-        theta = std::atan(s.flipRate / s.spinRate);
+        theta = exact::atan(s.flipRate / s.spinRate);
     }
-    s.balanceVelocityY = std::sin(theta) * s.flipCorrection;
-    s.balanceVelocityX = std::cos(theta) * s.spinCorrection;
+    s.balanceVelocityY = exact::sin(theta) * s.flipCorrection;
+    s.balanceVelocityX = exact::cos(theta) * s.spinCorrection;
 
     int r1 = 100 - Random::rand() % 200;
     s.balanceVelocityY += static_cast<float>(r1) * ((s.flipRate / s.flipRateScale) * 0.2f + 0.1f) * 0.003f;

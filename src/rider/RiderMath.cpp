@@ -1,5 +1,6 @@
 #include "rider/RiderMath.h"
 
+#include "common/ExactMaths.h"
 #include "common/Maths.h"
 
 #include <climits>
@@ -7,9 +8,9 @@
 
 namespace riderMath {
 
-float sinDegrees(float degrees) { return std::sin(degrees * maths::radiansPerDegreeF); }
+float sinDegrees(float degrees) { return exact::sin(degrees * maths::radiansPerDegreeF); }
 
-float cosDegrees(float degrees) { return std::cos(degrees * maths::radiansPerDegreeF); }
+float cosDegrees(float degrees) { return exact::cos(degrees * maths::radiansPerDegreeF); }
 
 float slopeAngle(const ProbeResult& sample, float headingDegrees) {
     float sine = sinDegrees(headingDegrees) * sample.normalZ + cosDegrees(headingDegrees) * sample.normalX;
@@ -21,7 +22,7 @@ float slopeAngle(const ProbeResult& sample, float headingDegrees) {
     } else if (sine < -1.0f) {
         sine = -1.0f;
     }
-    return std::asin(sine) * maths::degreesPerRadian;
+    return exact::asin(sine) * maths::degreesPerRadian;
 }
 
 bool hasGround(const ProbeResult& sample) { return std::isfinite(sample.height) && sample.height >= noGroundBelow; }
@@ -53,22 +54,18 @@ int truncateToInt(float value) {
 
 bool isFinite(const Vec3& v) { return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z); }
 
-Vec3 rotateX(const Vec3& p, float degrees) {
-    float c = cosDegrees(degrees);
-    float s = sinDegrees(degrees);
-    return Vec3{p.x, p.y * c - p.z * s, p.y * s + p.z * c};
+Angle angleOf(float degrees) { return Angle{cosDegrees(degrees), sinDegrees(degrees)}; }
+
+Vec3 rotateX(const Vec3& p, const Angle& a) {
+    return Vec3{p.x, p.y * a.cosine - p.z * a.sine, p.y * a.sine + p.z * a.cosine};
 }
 
-Vec3 rotateY(const Vec3& p, float degrees) {
-    float c = cosDegrees(degrees);
-    float s = sinDegrees(degrees);
-    return Vec3{p.x * c + p.z * s, p.y, p.z * c - p.x * s};
+Vec3 rotateY(const Vec3& p, const Angle& a) {
+    return Vec3{p.x * a.cosine + p.z * a.sine, p.y, p.z * a.cosine - p.x * a.sine};
 }
 
-Vec3 rotateZ(const Vec3& p, float degrees) {
-    float c = cosDegrees(degrees);
-    float s = sinDegrees(degrees);
-    return Vec3{p.x * c - p.y * s, p.x * s + p.y * c, p.z};
+Vec3 rotateZ(const Vec3& p, const Angle& a) {
+    return Vec3{p.x * a.cosine - p.y * a.sine, p.x * a.sine + p.y * a.cosine, p.z};
 }
 
 }  // namespace riderMath

@@ -25,9 +25,16 @@ int truncateToInt(float value);
 
 bool isFinite(const Vec3& v);
 
+// An angle's cosine and sine, worked out once for all the points it turns.
+struct Angle {
+    float cosine;
+    float sine;
+};
+Angle angleOf(float degrees);
+
 // Right-handed turns about the unit axes, as glRotatef makes them.
-Vec3 rotateX(const Vec3& p, float degrees);
-Vec3 rotateY(const Vec3& p, float degrees);
-Vec3 rotateZ(const Vec3& p, float degrees);
+Vec3 rotateX(const Vec3& p, const Angle& a);
+Vec3 rotateY(const Vec3& p, const Angle& a);
+Vec3 rotateZ(const Vec3& p, const Angle& a);
 
 }  // namespace riderMath
