@@ -1,5 +1,6 @@
 #include "common/FloatText.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -31,8 +32,26 @@ Decimal nearest(float magnitude, int count) {
 
 bool readsBack(const Decimal& decimal, float magnitude) {
     char text[32];
-    std::snprintf(text, sizeof text, "%ue%d", static_cast<unsigned>(decimal.digits), decimal.exponent);
+    char* end = std::to_chars(text, text + 12, decimal.digits).ptr;
+    *end++ = 'e';
+    *std::to_chars(end, text + sizeof text - 1, decimal.exponent).ptr = '\0';
     return std::strtof(text, nullptr) == magnitude;
+}
+
+// The decimal of count digits that reads back as magnitude, if there is one.
+bool readingBack(float magnitude, int count, Decimal& found) {
+    const Decimal near = nearest(magnitude, count);
+    // At a power of two the gap below is half the gap above: the nearest
+    // decimal can miss on the narrow side while the next one on the other
+    // side reads back.
+    for (const Decimal candidate :
+         {near, Decimal{near.digits + 1, near.exponent}, Decimal{near.digits - 1, near.exponent}}) {
+        if (candidate.digits > 0 && readsBack(candidate, magnitude)) {
+            found = candidate;
+            return true;
+        }
+    }
+    return false;
 }
 
 // Fixed notation where it is no longer than scientific, as to_chars chooses;
@@ -118,16 +137,20 @@ std::string FloatText::write(float value) {
     const bool negative = std::signbit(value);
     const float magnitude = std::fabs(value);
     if (magnitude == 0.0f) return negative ? "-0" : "0";
-    for (int count = 1;; ++count) {
-        const Decimal near = nearest(magnitude, count);
-        if (count == mostDigits || readsBack(near, magnitude)) return layout(negative, magnitude, near);
-        // At a power of two the gap below is half the gap above: the nearest
-        // decimal can miss on the narrow side while the next one on the other
-        // side reads back.
-        for (const Decimal other : {Decimal{near.digits + 1, near.exponent}, Decimal{near.digits - 1, near.exponent}}) {
-            if (other.digits > 0 && readsBack(other, magnitude)) return layout(negative, magnitude, other);
+    // Some decimal of count digits reads back from some count on: search for it.
+    int fewest = 1, most = mostDigits;
+    Decimal shortest = nearest(magnitude, mostDigits);
+    while (fewest < most) {
+        const int count = (fewest + most) / 2;
+        Decimal found;
+        if (readingBack(magnitude, count, found)) {
+            most = count;
+            shortest = found;
+        } else {
+            fewest = count + 1;
         }
     }
+    return layout(negative, magnitude, shortest);
 }
 
 bool FloatText::read(const char* begin, const char* end, float& out, const char** problem) {
