@@ -170,9 +170,9 @@ void Context::colorMaterial(GLenum face, GLenum mode) {
     if (beforeChange()) error(lighting.setColorMaterial(face, mode, currentColour));
 }
 
+// Gouraud shading only, the game's.
 void Context::shadeModel(GLenum mode) {
-    if (mode != GL_SMOOTH && mode != GL_FLAT) return error(GL_INVALID_ENUM);
-    shading = mode;
+    if (mode != GL_SMOOTH) error(GL_INVALID_ENUM);
 }
 
 void Context::getLight(GLenum light, GLenum name, float* values) { error(lighting.getLight(light, name, values)); }
@@ -362,7 +362,7 @@ int Context::get(GLenum name, double* values) {
     case GL_BLEND_DST: return one(blendDestination);
     case GL_COLOR_MATERIAL_FACE: return one(lighting.colorMaterialFace());
     case GL_COLOR_MATERIAL_PARAMETER: return one(lighting.colorMaterialMode());
-    case GL_SHADE_MODEL: return one(shading);
+    case GL_SHADE_MODEL: return one(GL_SMOOTH);
     case GL_TEXTURE_BINDING_2D: return one(textures.bound());
     case GL_LIST_BASE: return one(lists.base);
     default: {

@@ -138,7 +138,6 @@ private:
     GLenum blendSource = GL_ONE;
     GLenum blendDestination = GL_ZERO;
     float lineThickness = 1.0f;
-    GLenum shading = GL_SMOOTH;
     GLint viewportBox[4] = {};
     int listNesting = 0;
     GLenum errorCode = GL_NO_ERROR;

@@ -1,7 +1,10 @@
 // Textures: GL's texture objects over GLES ones. It keeps what GL needs to
-// know of each (its levels, filters and wraps) to tell whether the texture is
+// know of each (its levels and filters) to tell whether the texture is
 // complete: GL then textures with it, and otherwise draws as if texturing were
-// off, where GLES would sample black. GL_CLAMP becomes GLES's clamp to edge.
+// off, where GLES would sample black. GL_CLAMP becomes GLES's clamp to edge
+// (GL would blend in its black border within half a texel of the edge). WebGL
+// 1 samples a picture of no power-of-two size only clamped and unmipmapped:
+// the game's pictures all have power-of-two sizes.
 #pragma once
 
 #include "Gles2Renderer.h"

@@ -113,7 +113,6 @@ typedef double GLclampd;
 #define GL_COLOR_MATERIAL_FACE 0x0B55
 #define GL_COLOR_MATERIAL_PARAMETER 0x0B56
 #define GL_SHADE_MODEL 0x0B54
-#define GL_FLAT 0x1D00
 #define GL_SMOOTH 0x1D01
 
 #define GL_TEXTURE_2D 0x0DE1
