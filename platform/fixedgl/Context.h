@@ -113,8 +113,9 @@ private:
     Lighting lighting;
     DisplayLists lists;
     PixelStore store;
-    MatrixStack modelview{32};
-    MatrixStack projection{32};
+    static constexpr int stackDepth = 32;  // Mesa's, for both stacks
+    MatrixStack modelview{stackDepth};
+    MatrixStack projection{stackDepth};
     GLenum matrixStack = GL_MODELVIEW;
 
     float currentColour[4] = {1, 1, 1, 1};

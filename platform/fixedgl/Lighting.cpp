@@ -7,9 +7,7 @@ namespace fixedgl {
 
 namespace {
 const float sceneAmbient[4] = {0.2f, 0.2f, 0.2f, 1.0f};
-const float radiansPerDegree = 3.14159265f / 180.0f;
 const float maxExponent = 128.0f;
-const float noCone = 180.0f;
 const float noConeCosine = -2.0f;
 
 void copy(float* to, const float* from, int count) { std::copy(from, from + count, to); }
@@ -203,8 +201,9 @@ const Shading& Lighting::shading() {
             std::sqrt(l.spotDirection[0] * l.spotDirection[0] + l.spotDirection[1] * l.spotDirection[1] +
                       l.spotDirection[2] * l.spotDirection[2]);
         for (int k = 0; k < 3; ++k) s.spotDirection[i][k] = length > 0.0f ? l.spotDirection[k] / length : 0.0f;
-        s.spotCosineAndExponent[i][0] =
-            l.spotCutoff == noCone ? noConeCosine : std::cos(l.spotCutoff * radiansPerDegree);
+        s.spotCosineAndExponent[i][0] = l.spotCutoff == noCone
+                                            ? noConeCosine
+                                            : static_cast<float>(std::cos(l.spotCutoff * Matrix4::radiansPerDegree));
         s.spotCosineAndExponent[i][1] = l.spotExponent;
         const float none[3] = {1, 0, 0};
         copy(s.attenuation[i], local ? l.attenuation : none, 3);

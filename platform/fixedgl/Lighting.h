@@ -38,6 +38,7 @@ public:
     unsigned version() const { return changes; }
 
 private:
+    static constexpr float noCone = 180.0f;  // the cutoff of a light that isn't a spot
     struct Light {
         float ambient[4] = {0, 0, 0, 1};
         float diffuse[4] = {0, 0, 0, 1};
@@ -45,7 +46,7 @@ private:
         float position[4] = {0, 0, 1, 0};
         float spotDirection[3] = {0, 0, -1};
         float spotExponent = 0.0f;
-        float spotCutoff = 180.0f;
+        float spotCutoff = noCone;
         float attenuation[3] = {1, 0, 0};
         bool enabled = false;
     };

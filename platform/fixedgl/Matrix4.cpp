@@ -5,7 +5,6 @@
 namespace fixedgl {
 
 namespace {
-const double radiansPerDegree = 3.14159265358979323846 / 180.0;
 
 void normalise(double v[3]) {
     const double length = std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]);

@@ -8,6 +8,8 @@ namespace fixedgl {
 
 class Matrix4 {
 public:
+    static constexpr double radiansPerDegree = 3.14159265358979323846 / 180.0;
+
     Matrix4();  // identity
 
     static Matrix4 translation(double x, double y, double z);
