@@ -55,7 +55,13 @@ bool Canvas::update() {
 }
 
 void Canvas::placeOnPage() {
-    emscripten_set_canvas_element_size(canvasElement, drawWidth, drawHeight);
+    // Setting a canvas's size, even to the one it has, clears it and makes
+    // the browser allocate its buffers again.
+    int elementWidth = 0;
+    int elementHeight = 0;
+    emscripten_get_canvas_element_size(canvasElement, &elementWidth, &elementHeight);
+    if (elementWidth != drawWidth || elementHeight != drawHeight)
+        emscripten_set_canvas_element_size(canvasElement, drawWidth, drawHeight);
     double width = 0.0;
     double height = 0.0;
     shownSize(width, height);
