@@ -10,6 +10,7 @@
 #include <climits>
 #include <cmath>
 #include <functional>
+#include <utility>
 
 namespace {
 
@@ -178,6 +179,32 @@ TEST_F(RiderTest, TheApproachTurnsTricksTowardALandablePoseWhicheverWayTheyTurn)
     s.landingTime = s.flyTime + 1e-6f;  // a sliver of a step left closes the gap, no more
     rider.update();
     EXPECT_NEAR(s.rotation.z, 0.0f, 1e-4f);
+}
+
+// Each control at the edges of its window: a click as the pop window closes still counts (for
+// nothing), a hair later it is no pop at all; the trick dial counts only while the window opens.
+TEST_F(RiderTest, ControlsActOnlyInsideTheirWindows) {
+    const struct {
+        float flyTime;
+        bool counts;
+        float jumpPower;
+    } pops[] = {{0.125f, true, 1.4f}, {0.25f, true, 1.0f}, {0.2525f, false, 1.0f}};
+    for (const auto& c : pops) {
+        fly(Vec3{0, 100, 0}, 10.0f);  // a pop window of 0.25 seconds
+        s.flyTime = c.flyTime;
+        testing::internal::CaptureStdout();
+        rider.pop();
+        const bool printed = !testing::internal::GetCapturedStdout().empty();
+        EXPECT_TRUE(printed == c.counts && s.jumpPower == c.jumpPower) << c.flyTime << ": " << s.jumpPower;
+    }
+    const std::pair<int, bool> dials[] = {{0, false}, {1, true}, {99, true}, {100, false}, {150, false}};
+    for (const auto& [timing, counts] : dials) {
+        rider.reset();
+        s.timingValue = timing;
+        rider.addSpin(10.0f);
+        rider.addFlip(-10.0f);
+        EXPECT_TRUE(s.spinRate == (counts ? 10.0f : 0.0f) && s.flipRate == -s.spinRate) << timing;
+    }
 }
 
 // How deep each probe point lies at touch-down (negative: above the ground) and the spin.
