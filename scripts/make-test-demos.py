@@ -147,29 +147,128 @@ def straight(demo):
     demo.quit()
 
 
+def trial(demo, act, frames_after):
+    """A copy of the demo that acts some frames on from here."""
+    copy = Scenario(demo.game, demo.width, demo.height)
+    copy.lines, copy.pointer = list(demo.lines), demo.pointer
+    copy.frames(frames_after)
+    act(copy)
+    return copy
+
+
+def click(demo):
+    demo.button(True, *demo.pointer)
+    demo.button(False, *demo.pointer)
+    demo.frames(1)
+
+
+def factor(demo, frames_after):
+    """The boost a click some frames on gets; -1 when the game prints none."""
+    printed = trial(demo, click, frames_after).play()[1]
+    values = [float(line.split()[1]) for line in printed.splitlines() if line.startswith("factor:")]
+    return values[0] if values else -1.0
+
+
 def pop(demo):
     """A click in the middle of the pop window: the highest jump."""
     demo.start_run()
     take_off = demo.until(lambda s: s.phase == "air", 400)
-
-    def factor(frames_after):
-        trial = Scenario(demo.game, demo.width, demo.height)
-        trial.lines = list(demo.lines)
-        trial.frames(frames_after)
-        trial.button(True, *demo.pointer)
-        trial.button(False, *demo.pointer)
-        trial.frames(1)
-        printed = trial.play()[1]
-        values = [float(line.split()[1]) for line in printed.splitlines() if line.startswith("factor:")]
-        return values[0] if values else -1.0
-
-    best = max(range(0, 40), key=factor)
+    best = max(range(0, 40), key=lambda k: factor(demo, k))
     demo.frames(best)
-    demo.button(True, *demo.pointer)
-    demo.button(False, *demo.pointer)
+    click(demo)
     demo.rest()
     demo.quit()
     print("pop %d frames after take-off at frame %d" % (best, take_off))
+
+
+def late_pop(demo):
+    """A click on the first frame after the pop window has closed: no boost."""
+    demo.start_run()
+    demo.until(lambda s: s.phase == "air", 400)
+    late = next(k for k in range(1, 60) if factor(demo, k) < 0)
+    demo.frames(late)
+    click(demo)
+    demo.rest()
+    demo.quit()
+    print("click %d frames after take-off" % late)
+
+
+def first_closed(demo, act, is_open, low, high):
+    """The first frame after low (where act counts) at which act no longer
+    counts, by halving: is_open reads the trial's states."""
+    if not is_open(trial(demo, act, low).states()):
+        sys.exit("acting %d frames on does not count" % low)
+    while high - low > 1:
+        middle = (low + high) // 2
+        if is_open(trial(demo, act, middle).states()):
+            low = middle
+        else:
+            high = middle
+    return high
+
+
+def push(demo):
+    """One drag to the right with the right button held, from the pointer."""
+    x, y = demo.pointer
+    demo.button(True, x, y, 2)
+    demo.drag(x, y)
+    demo.frames(1)
+    for _ in range(4):
+        demo.drag(x + demo.width // 2, y)
+        demo.frames(1)
+    demo.button(False, x, y, 2)
+
+
+def late_trick(demo):
+    """A trick dialled from the first frame after the trick window has closed:
+    the body never turns."""
+    demo.start_run()
+    demo.until(lambda s: s.phase == "air", 400)
+
+    def spun(states):
+        return any(s.ty != 0 for s in states)
+
+    late = first_closed(demo, push, spun, 13, 120)
+    demo.frames(late)
+    push(demo)
+    demo.rest()
+    demo.quit()
+    print("drag %d frames after take-off" % late)
+
+
+def late_balance(demo):
+    """The pointer moved in free flight before the landing approach and again
+    on the first frame after touch-down: neither moves the balance point."""
+    demo.start_run()
+    demo.until(lambda s: s.phase == "air", 400)
+    x, y = demo.pointer
+    for k in range(30):
+        demo.frames(1)
+        demo.move(x + (k % 2 + 1) * 20, y - 20)
+    demo.until(lambda s: s.phase == "approach", 400)
+    demo.until(lambda s: s.phase not in ("air", "approach"), 400)
+    demo.move(x - 40, y + 40)
+    demo.frames(FPS)
+    demo.quit()
+
+
+def steered(demo):
+    """Turned 10 degrees to the left a third of a second before the lip: the
+    take-off and the flight keep that heading, and the pointer steers nothing
+    in the air."""
+    demo.frames(1)
+    demo.move(*demo.pointer)  # the game's own pointer starts at the middle of a full-size window
+    demo.start_run()
+    take_off = trial(demo, lambda d: None, 0).until(lambda s: s.phase == "air", 400)
+    demo.frames(take_off - 10 - demo.frame_count())
+    x, y = demo.pointer
+    demo.move(x - 100, y)
+    demo.until(lambda s: s.phase == "air", 400)
+    demo.frames(10)
+    demo.move(x + 60, y)
+    demo.until(lambda s: s.phase == "ride", 400)
+    demo.frames(FPS)
+    demo.quit()
 
 
 def turns(states):
@@ -343,6 +442,10 @@ SCENARIOS = [
     ("night", night, TESTS),
     ("pause_restart", pause_restart, TESTS),
     ("screens", screens, TESTS),
+    ("late_pop", late_pop, TESTS),
+    ("late_trick", late_trick, TESTS),
+    ("late_balance", late_balance, TESTS),
+    ("steered", steered, TESTS),
     ("day", straight, BENCH),
     ("night", night_run, BENCH),
     ("night_crash", night_crash, BENCH),

@@ -4,15 +4,17 @@ recording exactly and that the run shows what the demo is there for.
 
     playdemo.py NAME        (QUORVEL_BIN and QUORVEL_DATA come from ctest)
 """
+import math
 import os
 import re
 import subprocess
 import sys
 import tempfile
+import time
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 FIELDS = "screen lights pause phase x y z rx ry rz speed tx ty tz bx by ex ey ez".split()
-FIGURES = re.compile(r"^(\d+) frames, [\d.]+ seconds, [\d.]+ frames per second$", re.M)
+FIGURES = re.compile(r"^(\d+) frames, ([\d.]+) seconds, ([\d.]+) frames per second$", re.M)
 FENCE_X = (262.0, 266.0)  # where a run comes to rest against the finish fence
 LIP_X = (35.0, 50.0)  # where the kicker's lip throws the rider
 
@@ -20,24 +22,23 @@ LIP_X = (35.0, 50.0)  # where the kicker's lip throws the rider
 class Frame:
     """One displayed frame: the input that came before it and the state it left."""
 
-    def __init__(self):
-        self.keys, self.state = [], None
+    def __init__(self, events):
+        self.events, self.state = events, None
+        self.keys = [chr(int(e.split()[1])) for e in events if e.startswith("key ")]
 
     def __getattr__(self, name):
         return self.state[FIELDS.index(name)]
 
 
 def frames_of(text):
-    frames, keys = [], []
+    frames, events = [], []
     for line in text.splitlines():
-        f = line.split()
-        if not f:
-            continue
-        if f[0] == "key":
-            keys.append(chr(int(f[1])))
+        f = line.split() or [""]
+        if f[0] in ("key", "button", "move", "drag"):
+            events.append(line)
         elif f[0] == "frame":
-            frames.append(Frame())
-            frames[-1].keys, keys = keys, []
+            frames.append(Frame(events))
+            events = []
         elif f[0] == "state":
             frames[-1].state = f[1:5] + [float(v) for v in f[5:]]
     return frames
@@ -134,6 +135,43 @@ def check_quarter(frames, printed):
     print("the crash slid %.1f units to rest: CRASH shown for %d frames" % (slid, len(run) - rest))
 
 
+def acting(frames, event):
+    """The frames that follow the input event (its first word or words)."""
+    return [f for f in frames if any(e.startswith(event) for e in f.events)]
+
+
+def check_late_pop(frames, printed):
+    run = run_frames(frames)
+    air, landed = lands(run, "ride")
+    expect(acting(air, "button 0 down"), "no click in the air")
+    expect("factor:" not in printed and landed.x < 90, "a click after the pop window boosted the jump")
+    comes_to_rest(run, FENCE_X, "ride")
+
+
+def check_late_trick(frames, printed):
+    air, _ = lands(run_frames(frames), "ride")
+    expect(acting(air, "drag"), "no drag in the air")
+    expect(all(f.ty == 0 for f in air), "a drag after the trick window turned the body")
+
+
+def check_late_balance(frames, printed):
+    run = run_frames(frames)
+    air, landed = lands(run, "ride")
+    free = [f for f in air if f.phase == "air"]
+    expect(acting(free, "move") and all(f.bx == f.by == 0 for f in free), "the pointer moved the balance in the air")
+    after = run[run.index(landed) + 1 :]
+    expect(acting(after[:1], "move") and after[-1].ry != landed.ry, "no steering move right after touch-down")
+    expect(all((f.bx, f.by) == (landed.bx, landed.by) for f in after), "the pointer moved the balance after touch-down")
+
+
+def check_steered(frames, printed):
+    air, _ = lands(run_frames(frames), "ride")
+    heading = air[0].ry
+    expect(5 < heading < 30 and all(f.ry == heading for f in air), "headings in the air: %s" % {f.ry for f in air})
+    dx, dz = air[-1].x - air[0].x, air[-1].z - air[0].z
+    expect(abs(dz + dx * math.tan(math.radians(heading))) < 1e-3 * dx, "the flight left its heading: %g, %g" % (dx, dz))
+
+
 def check_night(frames, printed):
     # The lights each key leaves: n night, r keeps night, n day, n night again.
     lights = [f.lights for f in frames if f.screen == "run" and set(f.keys) & set("nr")]
@@ -179,23 +217,29 @@ def play(name, tmp):
     command = [os.environ["QUORVEL_BIN"], "--window", "320x256", "--timedemo", demo, "--record", replay]
     # Mesa reports every GL error on stderr, which must stay empty.
     environment = dict(os.environ, MESA_DEBUG="1")
+    start = time.monotonic()
     run = subprocess.run(
         command, cwd=os.environ["QUORVEL_DATA"], env=environment, capture_output=True, text=True, timeout=900
     )
+    run.seconds = time.monotonic() - start
     sys.stdout.write(run.stdout)
     expect(run.returncode == 0, "the game ended with exit code %d:\n%s" % (run.returncode, run.stderr[-3000:]))
     expect(not run.stderr, "the game wrote to stderr:\n" + run.stderr[-3000:])
     with open(replay) as f:
-        return recorded, f.read(), run.stdout
+        return recorded, f.read(), run
 
 
 def main():
     name = sys.argv[1]
     with tempfile.TemporaryDirectory() as tmp:
-        recorded, replayed, printed = play(name, tmp)
-    played = frames_of(replayed)
+        recorded, replayed, run = play(name, tmp)
+    played, printed = frames_of(replayed), run.stdout
     figures = FIGURES.search(printed)
     expect(figures and int(figures.group(1)) == len(played), "no timedemo figures for %d frames" % len(played))
+    # Frames over seconds, within the rounding of the two, and no more seconds than the game ran.
+    count, seconds, rate = int(figures.group(1)), float(figures.group(2)), float(figures.group(3))
+    expect(0 < seconds <= run.seconds, "%g seconds timed in a run of %g" % (seconds, run.seconds))
+    expect(abs(rate - count / seconds) <= 0.05 + 5e-4 * count / seconds**2, "the figures disagree: " + figures[0])
     for i, (a, b) in enumerate(zip(frames_of(recorded), played)):
         expect(a.state == b.state, "frame %d differs from the recording:\n  %s\n  %s" % (i + 1, a.state, b.state))
     expect(
