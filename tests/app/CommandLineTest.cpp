@@ -42,7 +42,7 @@ TEST(CommandLine, OptionsAreReadAndGlutsOwnKeptInOrder) {
     EXPECT_TRUE(unsized.windowed);
     EXPECT_EQ(unsized.windowWidth, 0);
     EXPECT_EQ(unsized.recordFile, "b.demo");
-    EXPECT_EQ(parse({"--window", "32x16384"}).error, "");
+    EXPECT_EQ(parse({"--window", "32x16384"}).error + parse({"--window", "16384x32"}).error, "");
     // A file named with a leading '-' is reachable by its path; X geometries
     // may start with '-' and a digit.
     EXPECT_EQ(parse({"--record", "./-1.demo"}).recordFile, "./-1.demo");
@@ -80,6 +80,9 @@ TEST(CommandLine, MistakesGiveOneLineNamingThem) {
         {{"--window", "0x0"}, "--window 0x0: each side must be 32 to 16384 pixels"},
         {{"--window", "99999x5"}, "--window 99999x5: each side must be 32 to 16384 pixels"},
         {{"--window", "31x600"}, "--window 31x600: each side must be 32 to 16384 pixels"},
+        {{"--window", "600x31"}, "--window 600x31: each side must be 32 to 16384 pixels"},
+        {{"--window", "16385x600"}, "--window 16385x600: each side must be 32 to 16384 pixels"},
+        {{"--window", "600x16385"}, "--window 600x16385: each side must be 32 to 16384 pixels"},
         {{"--window", "abc"}, "--window takes a size such as 800x600, not 'abc'"},
         {{"--window", "800x600+0"}, "--window takes a size such as 800x600, not '800x600+0'"},
         {{"--window", "--window"}, "--window is given twice"},
