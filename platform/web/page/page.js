@@ -1,5 +1,6 @@
 // The page around the game: loads it behind a progress bar, starts it with
-// what the address asks for (?play=FILE, ?timedemo=FILE, ?record), hands it
+// what the address asks for (?play=FILE, ?timedemo=FILE, either with
+// &window=WxH, ?record), hands it
 // the mouse on a click, and keeps what it printed in window.quorvel for
 // whoever watches: stdout and stderr lines, `finished` once it has quit, and
 // whenDrawn(callback) and whenFinished(callback) to wait on the first frame
@@ -48,8 +49,10 @@
   }
 
   // A demo plays in a window of the size it was recorded at, so it repeats
-  // the same run.
+  // the same run; &window=WxH asks for another size (the pointer is scaled
+// to it, the steering isn't: the run may differ).
   function windowOption(demoText) {
+    if (params.has('window')) return ['--window', params.get('window')];
     const size = /^window\s+(\d+)\s+(\d+)\s*$/m.exec(demoText);
     return size ? ['--window', size[1] + 'x' + size[2]] : ['--window'];
   }

@@ -1,0 +1,16 @@
+"""The test demos (tests/game/demos) play to their ends in the browser."""
+
+import unittest
+
+import browser
+
+
+class GameDemos(browser.TimedDemos):
+    FOLDER = "game"
+
+    def test_every_demo_plays_to_its_end(self):
+        self.play_every_demo()
+
+
+if __name__ == "__main__":
+    unittest.main()
