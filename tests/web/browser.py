@@ -30,14 +30,6 @@ CHROMIUM_FLAGS = (
 ).split()
 
 
-# SwiftShader draws on the CPU, far slower than Mesa: the timed demos play in
-# a small window, where the pointer is scaled and the steering isn't, so the
-# runs differ from the recordings. QUORVEL_WEB_WINDOW=recorded plays them at
-# the size they were recorded at (the figures to set beside the desktop's),
-# or another WxH.
-DEMO_WINDOW = os.environ.get("QUORVEL_WEB_WINDOW", "320x256")
-
-
 def frames_in(demo_text):
     return sum(1 for line in demo_text.splitlines() if line.split()[:1] == ["frame"])
 
@@ -107,9 +99,12 @@ class Browser:
 class TimedDemos(unittest.TestCase):
     """Every demo of a folder (FOLDER, a key of DEMO_FOLDERS) plays to its end
     in the page as a timed demo, prints its figures and leaves no error in
-    the console. A demo that goes out of step is reported, not failed, for now."""
+    the console. A demo that goes out of step is reported, not failed, for now.
+    WINDOW: "recorded" plays each at the size it was recorded at, WxH at that
+    size (the pointer scaled, the steering not: the run may differ)."""
 
     FOLDER = None
+    WINDOW = "recorded"
 
     @classmethod
     def setUpClass(cls):
@@ -122,7 +117,7 @@ class TimedDemos(unittest.TestCase):
         cls.site.close()
 
     def play_every_demo(self):
-        size = "" if DEMO_WINDOW == "recorded" else "&window=" + DEMO_WINDOW
+        size = "" if self.WINDOW == "recorded" else "&window=" + self.WINDOW
         folder = DEMO_FOLDERS[self.FOLDER]
         for file in sorted(name for name in os.listdir(folder) if name.endswith(".demo")):
             address = "demos/%s/%s" % (self.FOLDER, file)

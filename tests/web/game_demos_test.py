@@ -1,4 +1,5 @@
-"""The test demos (tests/game/demos) play to their ends in the browser."""
+"""The test demos (tests/game/demos) play to their ends in the browser, each
+at the size it was recorded at."""
 
 import unittest
 
