@@ -20,9 +20,7 @@ extern "C" {
 #define GLUT_UP 0x0001
 
 #define GLUT_CURSOR_RIGHT_ARROW 0x0000
-#define GLUT_CURSOR_LEFT_ARROW 0x0001
 #define GLUT_CURSOR_CROSSHAIR 0x0009
-#define GLUT_CURSOR_INHERIT 0x0064
 #define GLUT_CURSOR_NONE 0x0065
 
 #define GLUT_WINDOW_WIDTH 0x0066
@@ -34,8 +32,6 @@ extern "C" {
 
 #define GLUT_GAME_MODE_ACTIVE 0x0000
 #define GLUT_GAME_MODE_POSSIBLE 0x0001
-#define GLUT_GAME_MODE_WIDTH 0x0002
-#define GLUT_GAME_MODE_HEIGHT 0x0003
 
 void glutInit(int* argc, char** argv);
 void glutInitDisplayMode(unsigned int mode);
