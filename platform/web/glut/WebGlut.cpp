@@ -93,6 +93,7 @@ void glutMouseFunc(void (*callback)(int, int, int, int)) { callbacks.mouse = cal
 void glutMotionFunc(void (*callback)(int, int)) { callbacks.motion = callback; }
 void glutPassiveMotionFunc(void (*callback)(int, int)) { callbacks.passiveMotion = callback; }
 void glutIdleFunc(void (*callback)()) { callbacks.idle = callback; }
+void glutWindowStatusFunc(void (*)(int)) {}
 
 void glutMainLoop() {
     // The game ends by exit(), which the browser's calls to the loop would

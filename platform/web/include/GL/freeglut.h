@@ -30,6 +30,9 @@ extern "C" {
 #define GLUT_SCREEN_HEIGHT 0x00C9
 #define GLUT_ELAPSED_TIME 0x02BC
 
+#define GLUT_HIDDEN 0x0000
+#define GLUT_FULLY_COVERED 0x0003
+
 #define GLUT_GAME_MODE_ACTIVE 0x0000
 #define GLUT_GAME_MODE_POSSIBLE 0x0001
 
@@ -54,6 +57,8 @@ void glutMouseFunc(void (*callback)(int button, int state, int x, int y));
 void glutMotionFunc(void (*callback)(int x, int y));
 void glutPassiveMotionFunc(void (*callback)(int x, int y));
 void glutIdleFunc(void (*callback)(void));
+// Taken and never called: a hidden page is given no frames anyway.
+void glutWindowStatusFunc(void (*callback)(int state));
 
 // Hands the page's event loop to the game's callbacks. Never returns, as on
 // the desktop: the page calls them from then on.
