@@ -17,8 +17,10 @@
 
 namespace {
 
+const unsigned char pauseKey = 'b';
+
 void drawScreen() {
-    gluLookAt(0.0, 0.0, 14.0, 0.0, 0.0, 0.0, 0.0, 1.0, 0.0);
+    gluLookAt(0.0, 0.0, ScreenPicture::eyeDistance, 0.0, 0.0, 0.0, 0.0, 1.0, 0.0);
     if (helpShown)
         helpScreen->draw();
     else
@@ -32,9 +34,19 @@ void drawRun() {
 
     char frameRateText[12];
     formatInt(frameRateText, framesPerSecond);
-    font->print(0, 0, frameRateText, 0, 0.1f);
+    font->print(font->leftEdge(), 0, frameRateText, 0, 0.1f);
     // Only once the crashed rider has come to rest.
     if (rider.isCrashed() && rider.speed() == 0.0f) font->print(13, 15, "CRASH", 0, 0.1f);
+}
+
+// A running run pauses as its key would, through the same door, so that a
+// recording keeps the pause. Game mode keeps the screen to itself.
+void pauseRun() {
+    if (inMenu || world->isPaused() || window->isGameMode()) return;
+    if (demoSession)
+        DemoSession::onKey(pauseKey, mouseX, mouseY);
+    else
+        keyboard(pauseKey, mouseX, mouseY);
 }
 
 }  // namespace
@@ -55,9 +67,11 @@ void display() {
 void reshape(int width, int height) {
     window->resize(width, height);
     window->reshape();
+    font->resize(static_cast<float>(window->width()), static_cast<float>(window->height()));
 }
 
 void idle() {
+    if (window->lostFocus()) pauseRun();
     framesPerSecond = window->measureFrameRate();
     if (demoSession) demoSession->betweenFrames();
     glutPostRedisplay();
@@ -72,4 +86,9 @@ void registerCallbacks() {
     glutPassiveMotionFunc(demoSession ? DemoSession::onMove : passiveMotion);
     glutKeyboardFunc(demoSession ? DemoSession::onKey : keyboard);
     glutIdleFunc(idle);
+    glutWindowStatusFunc(windowStatus);
+}
+
+void windowStatus(int state) {
+    if (state == GLUT_HIDDEN || state == GLUT_FULLY_COVERED) pauseRun();
 }

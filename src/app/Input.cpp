@@ -7,6 +7,7 @@
 #include "rider/Rider.h"
 #include "scene/World.h"
 #include "ui/HelpScreen.h"
+#include "ui/HudArea.h"
 #include "ui/MenuScreen.h"
 
 #include <GL/freeglut.h>
@@ -20,10 +21,30 @@ float fractionOf(int value, int size) { return static_cast<float>(value) / stati
 float fractionX(int x) { return fractionOf(x, window->width()); }
 float fractionY(int y) { return fractionOf(y, window->height()); }
 
+// Drags and balance moves count in shares of the HUD's area (at most 5:4 of
+// the height, ui/HudArea.h) and steering in pixels of a 1024-line screen, so
+// a gesture does the same on a wide or a 4K screen as at 1280x1024.
+HudArea hudArea() { return HudArea(static_cast<float>(window->width()), static_cast<float>(window->height())); }
+float areaFractionX(int x) { return static_cast<float>(x) / hudArea().width(); }
+double steeringPixels(int x) { return x / static_cast<double>(hudArea().pixelSize()); }
+
+// The buttons are painted into the pictures, which keep their shape in any window.
+template <typename Screen>
+PicturePoint onPicture(const Screen& screen, int x, int y) {
+    const double windowAspect = static_cast<double>(window->width()) / window->height();
+    return screen.pointAt(fractionX(x), fractionY(y), windowAspect, Window::fieldOfViewY);
+}
+
 void setHoverCursor(bool overButton) { glutSetCursor(overButton ? GLUT_CURSOR_CROSSHAIR : GLUT_CURSOR_RIGHT_ARROW); }
 
-void hoverMenu(int x, int y) { setHoverCursor(menuScreen->isOverButton(fractionX(x), fractionY(y))); }
-void hoverHelp(int x, int y) { setHoverCursor(helpScreen->isOverButton(fractionX(x), fractionY(y))); }
+void hoverMenu(int x, int y) {
+    const PicturePoint p = onPicture(*menuScreen, x, y);
+    setHoverCursor(MenuScreen::isOverButton(p.x, p.y));
+}
+void hoverHelp(int x, int y) {
+    const PicturePoint p = onPicture(*helpScreen, x, y);
+    setHoverCursor(HelpScreen::isOverButton(p.x, p.y));
+}
 
 void startRun() {
     framesPerSecond = 50;
@@ -93,7 +114,8 @@ void runKey(unsigned char key) {
 }
 
 void menuClick(int x, int y) {
-    switch (menuScreen->buttonAt(fractionX(x), fractionY(y))) {
+    const PicturePoint p = onPicture(*menuScreen, x, y);
+    switch (MenuScreen::buttonAt(p.x, p.y)) {
     case MenuScreen::quitButton: quitGame();
     case MenuScreen::helpButton: helpShown = true; break;
     case MenuScreen::startButton: enterRun(); break;
@@ -102,7 +124,8 @@ void menuClick(int x, int y) {
 }
 
 void helpClick(int x, int y) {
-    if (helpScreen->buttonAt(fractionX(x), fractionY(y)) != HelpScreen::backButton) return;
+    const PicturePoint p = onPicture(*helpScreen, x, y);
+    if (HelpScreen::buttonAt(p.x, p.y) != HelpScreen::backButton) return;
     helpShown = false;
     glutSetCursor(GLUT_CURSOR_CROSSHAIR);
 }
@@ -156,7 +179,7 @@ void motion(int x, int y) {
         dragStarted = 1;
         return;
     }
-    float spin = outsideDeadZone(fractionX(x - dragStartX) * 50.0f);
+    float spin = outsideDeadZone(areaFractionX(x - dragStartX) * 50.0f);
     float flip = outsideDeadZone(fractionY(y - dragStartY) * 30.0f);
     rider.addSpin(spin);
     rider.addFlip(flip);
@@ -173,8 +196,8 @@ void passiveMotion(int x, int y) {
         return;
     }
     Rider& rider = *world->rider;
-    rider.steer(static_cast<float>((mouseX - x) * 0.1));
-    if (rider.isLandingApproach()) rider.shiftBalance(fractionX(mouseX - x), fractionY(mouseY - y));
+    rider.steer(static_cast<float>(steeringPixels(mouseX - x) * 0.1));
+    if (rider.isLandingApproach()) rider.shiftBalance(areaFractionX(mouseX - x), fractionY(mouseY - y));
     mouseX = x;
     mouseY = y;
     glutPostRedisplay();

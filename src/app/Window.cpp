@@ -1,5 +1,6 @@
 #include "app/Window.h"
 
+#include "app/ModeGuard.h"
 #include "common/Clock.h"
 
 #include <GL/freeglut.h>
@@ -58,21 +59,30 @@ Window::Window(int& argc, char** argv, const char* title, int width, int height,
     if (windowed.wanted) {
         gameMode = false;
         openWindow(windowed);
-        glutSetCursor(GLUT_CURSOR_RIGHT_ARROW);
-        return;
+    } else if (windowed.fullScreen) {
+        gameMode = false;
+        openFullScreenWindow();
+    } else {
+        glutGameModeString(gameModeString);
+        // Mode switching needs a server extension that many displays lack; asking
+        // first keeps freeglut from failing (or tripping an X error) on them.
+        if (glutGameModeGet(GLUT_GAME_MODE_POSSIBLE)) {
+            ModeGuard::start();  // notes the desktop's mode before the switch
+            if (!enterGameModeTolerantly()) leaveRefusedGameMode();
+        }
+        gameMode = glutGameModeGet(GLUT_GAME_MODE_ACTIVE) != 0;
+        if (!gameMode) {
+            ModeGuard::release();
+            openFullScreenWindow();
+        }
     }
-    glutGameModeString(gameModeString);
-    // Mode switching needs a server extension that many displays lack; asking
-    // first keeps freeglut from failing (or tripping an X error) on them.
-    if (glutGameModeGet(GLUT_GAME_MODE_POSSIBLE) && !enterGameModeTolerantly()) leaveRefusedGameMode();
-    gameMode = glutGameModeGet(GLUT_GAME_MODE_ACTIVE) != 0;
-    if (!gameMode) openFallbackWindow();
+    if (!gameMode) focus.watchCurrentWindow();
     glutSetCursor(GLUT_CURSOR_RIGHT_ARROW);
 }
 
 Window::~Window() { leaveGameMode(); }
 
-void Window::openFallbackWindow() {
+void Window::openFullScreenWindow() {
     glutInitWindowPosition(0, 0);
     glutInitWindowSize(glutGet(GLUT_SCREEN_WIDTH), glutGet(GLUT_SCREEN_HEIGHT));
     glutCreateWindow(title);
@@ -92,9 +102,12 @@ void Window::openWindow(Windowed windowed) {
 
 void Window::leaveGameMode() {
     if (!gameMode) return;
-    glutLeaveGameMode();
     gameMode = false;
+    // Closing the last window tears GLUT down, leaving game mode on its way.
+    if (glutGet(GLUT_INIT_STATE) && glutGameModeGet(GLUT_GAME_MODE_ACTIVE)) glutLeaveGameMode();
 }
+
+bool Window::lostFocus() { return focus.lost(); }
 
 void Window::initGL() {
     glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
@@ -140,7 +153,7 @@ void Window::reshape() {
     glViewport(0, 0, drawableWidth, drawableHeight);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
-    gluPerspective(30.0, static_cast<double>(drawableWidth) / static_cast<double>(drawableHeight), 1.0, 800.0);
+    gluPerspective(fieldOfViewY, static_cast<double>(drawableWidth) / static_cast<double>(drawableHeight), 1.0, 800.0);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
 }

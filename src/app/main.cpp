@@ -73,7 +73,7 @@ int main(int argc, char** argv) {
     // The start-up objects are never freed: they live until exit(0), and no
     // destructor may make GL calls after the window has gone.
     window = new Window(glutArgc, glutArgv.data(), "Quorvel", 1024, 768, 32, 60,
-                        {line.windowed, line.windowWidth, line.windowHeight});
+                        {line.windowed, line.windowWidth, line.windowHeight, line.fullscreen});
     Window::initGL();
     // GLUT reports the real size only at the first reshape, inside the loop.
     mouseX = window->width() / 2;

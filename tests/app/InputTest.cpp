@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <tuple>
 
 // The input callbacks over the real start-up objects, for what the recorded
 // demos don't reach. Every test starts in the menu with the pointer in the
@@ -73,4 +74,17 @@ TEST_F(InputTest, ReleasingAButtonMovesTheSteeringReference) {
 TEST_F(InputTest, LeavingANightRunPutsTheDayBack) {
     for (unsigned char key : {'s', 'n', 'q', 's', 'q'}) keyboard(key, 0, 0);
     EXPECT_FALSE(world->isNight());
+}
+
+// Steering counts pixels as a 1024-line screen has them: 10 pixels turn a degree up to 1024 lines (1280 x 1024 as
+// ever), half a degree on a 2048-line screen, whose pointer moves twice the pixels for the same hand.
+TEST_F(InputTest, SteeringCountsThePixelsOfA1024LineScreen) {
+    for (auto [width, height, degrees] : {std::tuple{1280, 1024, 1.0f}, {2560, 2048, 0.5f}}) {
+        window->resize(width, height);
+        inMenu = true;
+        keyboard('s', 0, 0);
+        passiveMotion(mouseX - 10, mouseY);
+        EXPECT_FLOAT_EQ(world->rider->rotation().y, degrees) << width << " x " << height;
+    }
+    window->resize(1024, 768);
 }
