@@ -56,6 +56,14 @@ DemoState currentState() {
 
 int scale(int value, int to, int from) { return static_cast<int>(std::lround(static_cast<double>(value) * to / from)); }
 
+// The menu's pictures and the HUD keep their shape and follow the window's
+// height, centred: scaled by the heights about the middle, a click keeps its
+// button and a drag its spin on any screen of 5:4 or wider.
+int scaleAboutMiddle(int x, int toWidth, int fromWidth, int toHeight, int fromHeight) {
+    const double fromMiddle = x - fromWidth / 2.0;
+    return static_cast<int>(std::lround(toWidth / 2.0 + fromMiddle * toHeight / fromHeight));
+}
+
 }  // namespace
 
 bool DemoSession::record(const std::string& path, std::string& error) {
@@ -222,7 +230,7 @@ DemoEvent DemoSession::scaled(DemoEvent event) {
                      "but steering counts pixels, so the run may differ\n",
                      demoName.c_str(), demoWidth, demoHeight, window->width(), window->height());
     }
-    event.x = scale(event.x, window->width(), demoWidth);
+    event.x = scaleAboutMiddle(event.x, window->width(), demoWidth, window->height(), demoHeight);
     event.y = scale(event.y, window->height(), demoHeight);
     return event;
 }
