@@ -3,13 +3,22 @@
 # with a half-size copy NAME-small.jpg for the README's table) by playing the
 # benchmarks' recorded demos (bench/demos) up to the moment wanted, pausing
 # there with b and shooting the screen once the game has drawn the pause.
-#   scripts/screenshots.sh [BUILD]        (default build; needs ImageMagick)
+# On a screen of another size, the game full screen on it, they are
+# NAME-WxH.jpg and NAME-WxH-small.jpg.
+#   scripts/screenshots.sh [--size WxH] [BUILD]   (default build; needs ImageMagick)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+size=1280x1024
+if [ "${1:-}" = --size ]; then
+  size=$2
+  shift 2
+fi
 build=$(readlink -f "${1:-build}")
 if [ -z "${QUORVEL_SHOTS_SERVER:-}" ]; then
-  QUORVEL_SHOTS_SERVER=1 exec scripts/with-xserver.sh --size 1280x1024 "$0" "$build"
+  QUORVEL_SHOTS_SERVER=1 exec scripts/with-xserver.sh --size "$size" "$0" --size "$size" "$build"
 fi
+suffix=""
+[ "$size" = 1280x1024 ] || suffix=-$size
 shots=docs/shots
 mkdir -p "$shots"
 work=$(mktemp -d)
@@ -28,7 +37,7 @@ shot() {
   if grep -q '^key 115' "$work/cut.demo"; then echo "key 98" >>"$work/cut.demo"; fi   # a run: pause it
   echo "frame 30" >>"$work/cut.demo"
   rm -f "$work/seen.demo.part"
-  (cd "$build/data" && exec "$build/quorvel" --play "$work/cut.demo" --record "$work/seen.demo") >/dev/null &
+  (cd "$build/data" && exec "$build/quorvel" --fullscreen --play "$work/cut.demo" --record "$work/seen.demo") >/dev/null &
   local game=$!
   # Shot once the pause has been drawn for a while, the window long mapped.
   until [ "$(cat "$work/seen.demo.part" 2>/dev/null | awk '/^state/ { n++ } END { print n + 0 }')" -gt $((frame + 30)) ]; do
@@ -38,9 +47,9 @@ shot() {
   import -window root "$work/$name.png"
   kill "$game"
   wait "$game" 2>/dev/null || true
-  convert "$work/$name.png" -strip -quality 90 "$shots/$name.jpg"
-  convert "$work/$name.png" -strip -resize 50% -quality 90 "$shots/$name-small.jpg"
-  echo "$shots/$name.jpg: frame $frame of $(basename "$demo")"
+  convert "$work/$name.png" -strip -quality 90 "$shots/$name$suffix.jpg"
+  convert "$work/$name.png" -strip -resize 50% -quality 90 "$shots/$name$suffix-small.jpg"
+  echo "$shots/$name$suffix.jpg: frame $frame of $(basename "$demo")"
 }
 
 printf 'quorvel-demo 1\nwindow 1280 1024\nframe 130\nframe 130\n' >"$work/menu.demo"
