@@ -18,109 +18,69 @@ from playdemo import expect
 RIM = ((180, 256), (140, 226), (0, 120))  # the buttons' amber rim, as filtered onto the screen
 
 
-def rim_mask(png):
-    rgb = np.asarray(Image.open(png).convert("RGB")).astype(int)
-    return np.all([(rgb[:, :, c] >= low) & (rgb[:, :, c] < high) for c, (low, high) in enumerate(RIM)], axis=0)
-
-
 def boxes(png):
-    """(left, top, right, bottom) of each rim big enough to be a button, top to bottom: runs of rim pixels joined
-    where they touch from row to row."""
-    mask = rim_mask(png)
-    height = mask.shape[0]
-    runs, parent = [], []
-    previous = []
-    for y, row in enumerate(mask):
-        edges = np.flatnonzero(np.diff(np.concatenate(([0], row.astype(np.int8), [0]))))
-        current = []
-        for x0, x1 in zip(edges[::2], edges[1::2]):
-            runs.append((x0, x1, y))
-            parent.append(len(parent))
-            current.append(len(runs) - 1)
-            for other in previous:
-                if runs[other][0] < x1 and x0 < runs[other][1]:
-                    parent[find(parent, other)] = find(parent, current[-1])
-        previous = current
-    groups = {}
-    for i, (x0, x1, y) in enumerate(runs):
-        box = groups.setdefault(find(parent, i), [x0, y, x1, y + 1])
-        box[:] = min(box[0], x0), min(box[1], y), max(box[2], x1), max(box[3], y + 1)
-    found = [b for b in groups.values() if b[2] - b[0] > height / 10 and b[3] - b[1] > height / 25]
-    return sorted(found, key=lambda b: b[1])
-
-
-def find(parent, i):
-    while parent[i] != i:
-        parent[i] = parent[parent[i]]
-        i = parent[i]
-    return i
-
-
-def probes(box, margin):
-    """Points just inside each edge (pressed) and just outside it (not), middle height or width."""
-    left, top, right, bottom = box
-    x, y = (left + right) // 2, (top + bottom) // 2
-    inside = [(left + margin, y), (right - 1 - margin, y), (x, top + margin), (x, bottom - 1 - margin)]
-    outside = [(left - 1 - margin, y), (right + margin, y), (x, top - 1 - margin), (x, bottom + margin)]
-    return [(p, True) for p in inside] + [(p, False) for p in outside]
+    """(left, top, right, bottom) of each painted button, top to bottom: from the rows where a rim's top edge runs
+    unbroken across the button to those of its bottom edge (no lettering runs a fifth of the height)."""
+    rgb = np.asarray(Image.open(png).convert("RGB")).astype(int)
+    rim = np.all([(rgb[:, :, c] >= low) & (rgb[:, :, c] < high) for c, (low, high) in enumerate(RIM)], axis=0)
+    edges = []
+    for y, row in enumerate(rim):
+        bounds = np.flatnonzero(np.diff(np.concatenate(([0], row.astype(np.int8), [0]))))
+        runs = [(x0, x1) for x0, x1 in zip(bounds[::2], bounds[1::2]) if x1 - x0 > len(rim) / 5]
+        if runs and edges and edges[-1][3] == y:
+            edges[-1][3] = y + 1
+        elif runs:
+            edges.append([runs[0][0], y, runs[0][1], y + 1])
+    return [(top[0], top[1], top[2], bottom[3]) for top, bottom in zip(edges[::2], edges[1::2])]
 
 
 def clicks(menu_png, help_png, width, height, demo, expected):
     menu, help_ = boxes(menu_png), boxes(help_png)
     expect(len(menu) == 3 and len(help_) == 1, "%d menu and %d help buttons painted" % (len(menu), len(help_)))
-    # A screen texel spans height / 512 pixels: its blur and the painted edge's rounding stay inside the margin.
-    margin = 3 + height // 512
+    # A texel of the pictures spans height / 512 pixels: its blur and the painted edge's rounding stay within.
+    d = 3 + height // 512
     lines, screens = ["quorvel-demo 1", "window %d %d" % (width, height), "frame 50"], []
-
-    def click(x, y, screen):
-        lines.extend(["button 0 down %d %d" % (x, y), "button 0 up %d %d" % (x, y), "frame 50"])
-        screens.append(screen)
-
-    def key(code):
-        lines.extend(["key %d" % code, "frame 50"])
-
-    for box, pressed, back in [(menu[0], "run", ord("q")), (menu[1], "help", ord("b"))]:
-        for (x, y), inside in probes(box, margin):
-            click(x, y, pressed if inside else "menu")
-            if inside:
-                key(back)
-    key(ord("h"))
-    for (x, y), inside in probes(help_[0], margin):
-        click(x, y, "menu" if inside else "help")
-        if inside:
-            key(ord("h"))
-    key(ord("b"))
+    # Each button's probes: its back key, the screen a press leaves, the screen a miss leaves.
+    for (left, top, right, bottom), back, pressed, missed in [
+        (menu[0], "q", "run", "menu"),
+        (menu[1], "b", "help", "menu"),
+        (help_[0], "h", "menu", "help"),
+    ]:
+        if missed == "help":
+            lines.extend(["key %d" % ord("h"), "frame 50"])
+        x, y = (left + right) // 2, (top + bottom) // 2
+        inside = [(left + d, y), (right - 1 - d, y), (x, top + d), (x, bottom - 1 - d)]
+        outside = [(left - 1 - d, y), (right + d, y), (x, top - 1 - d), (x, bottom + d)]
+        for (px, py), hit in [(p, True) for p in inside] + [(p, False) for p in outside]:
+            lines.extend(["button 0 down %d %d" % (px, py), "button 0 up %d %d" % (px, py), "frame 50"])
+            screens.append(pressed if hit else missed)
+            if hit:
+                lines.extend(["key %d" % ord(back), "frame 50"])
     x, y = (menu[2][0] + menu[2][2]) // 2, (menu[2][1] + menu[2][3]) // 2
-    lines.extend(["button 0 down %d %d" % (x, y), "button 0 up %d %d" % (x, y)])  # quits: no frame follows
+    lines.extend(["key %d" % ord("b"), "frame 50", "button 0 down %d %d" % (x, y), "button 0 up %d %d" % (x, y)])
     with open(demo, "w") as f:
         f.write("\n".join(lines) + "\n")
     with open(expected, "w") as f:
         f.write("\n".join(screens) + "\n")
-    print(
-        "buttons painted at %s (menu), %s (help); clicks %d pixels either side of their edges" % (menu, help_, margin)
-    )
+    print("buttons painted at %s (menu), %s (help); clicks %d pixels either side of their edges" % (menu, help_, d))
 
 
 def check(replay, expected):
+    """Each click's screen is the state line that follows it."""
     with open(expected) as f:
         wanted = f.read().split()
-    seen, clicked = [], None
     with open(replay) as f:
-        for line in f:
-            fields = line.split()
-            if fields[:1] == ["button"] and fields[2] == "up":
-                clicked = fields[3:5]
-            elif fields[:1] == ["state"] and clicked:
-                seen.append((clicked, fields[1]))
-                clicked = None
-    for i, want in enumerate(wanted):
-        expect(i < len(seen), "the game ended before click %d" % (i + 1))
-        expect(seen[i][1] == want, "the click at %s left the %s, not the %s" % (",".join(seen[i][0]), seen[i][1], want))
+        lines = f.read().splitlines()
+    clicked = [i for i, line in enumerate(lines) if line.startswith("button 0 up")]
+    for n, want in enumerate(wanted):
+        expect(n < len(clicked), "the game ended before click %d" % (n + 1))
+        state = next((line for line in lines[clicked[n] :] if line.startswith("state")), "state gone")
+        expect(state.split()[1] == want, "%s left the %s, not the %s" % (lines[clicked[n]], state.split()[1], want))
     print("%d clicks, each leaving the screen expected" % len(wanted))
 
 
 if __name__ == "__main__":
     if sys.argv[1] == "clicks":
-        clicks(sys.argv[2], sys.argv[3], int(sys.argv[4]), int(sys.argv[5]), sys.argv[6], sys.argv[7])
+        clicks(*sys.argv[2:4], int(sys.argv[4]), int(sys.argv[5]), *sys.argv[6:8])
     else:
-        check(sys.argv[2], sys.argv[3])
+        check(*sys.argv[2:4])
