@@ -99,18 +99,26 @@ void main() {
 }
 )";
 
+using GetStatusFn = void (*)(GLuint, GLenum, GLint*);
+using GetLogFn = void (*)(GLuint, GLsizei, GLsizei*, GLchar*);
+
+// Says on stderr what failed and GL's reason; GL leaves the object unusable.
+void check(GLuint id, GLenum status, GetStatusFn getStatus, GetLogFn getLog, const char* failure,
+           const std::string& defines) {
+    GLint done = GL_FALSE;
+    getStatus(id, status, &done);
+    if (done) return;
+    char log[1024] = "";
+    getLog(id, sizeof log, nullptr, log);
+    std::fprintf(stderr, "fixedgl: %s (%s): %s\n", failure, defines.c_str(), log);
+}
+
 GLuint compile(GLenum type, const std::string& defines, const char* text) {
     const GLuint shader = glCreateShader(type);
     const char* parts[] = {defines.c_str(), text};
     glShaderSource(shader, 2, parts, nullptr);
     glCompileShader(shader);
-    GLint compiled = GL_FALSE;
-    glGetShaderiv(shader, GL_COMPILE_STATUS, &compiled);
-    if (!compiled) {
-        char log[1024] = "";
-        glGetShaderInfoLog(shader, sizeof log, nullptr, log);
-        std::fprintf(stderr, "fixedgl: shader (%s) does not compile: %s\n", defines.c_str(), log);
-    }
+    check(shader, GL_COMPILE_STATUS, glGetShaderiv, glGetShaderInfoLog, "a shader does not compile", defines);
     return shader;
 }
 
@@ -130,13 +138,7 @@ ShaderProgram::ShaderProgram(int lights, bool textured) : lightCount(lights) {
     glLinkProgram(id);
     glDeleteShader(vertex);
     glDeleteShader(fragment);
-    GLint linked = GL_FALSE;
-    glGetProgramiv(id, GL_LINK_STATUS, &linked);
-    if (!linked) {
-        char log[1024] = "";
-        glGetProgramInfoLog(id, sizeof log, nullptr, log);
-        std::fprintf(stderr, "fixedgl: program (%s) does not link: %s\n", defines.c_str(), log);
-    }
+    check(id, GL_LINK_STATUS, glGetProgramiv, glGetProgramInfoLog, "a program does not link", defines);
 
     auto at = [this](const char* name) { return glGetUniformLocation(id, name); };
     projection = at("u_projection");

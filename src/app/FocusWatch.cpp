@@ -1,12 +1,14 @@
 #include "app/FocusWatch.h"
 
-#include <dlfcn.h>
+#include "app/XCalls.h"
 
 namespace {
 
-// Xlib's and GLX's calls and the one event read, spelled without their headers.
-using Display = void;
-using XWindow = unsigned long;
+using xcalls::Display;
+using xcalls::find;
+using xcalls::XWindow;
+
+// The GLX and Xlib calls, and the one event read.
 using GetCurrentDisplayFn = Display* (*)();
 using GetCurrentDrawableFn = XWindow (*)();
 using DisplayStringFn = char* (*)(Display*);
@@ -37,11 +39,6 @@ const int focusOut = 10;
 const int notifyGrab = 1;
 const int notifyUngrab = 2;
 const int notifyInferior = 2;
-
-template <typename Fn>
-Fn find(const char* name) {
-    return reinterpret_cast<Fn>(dlsym(RTLD_DEFAULT, name));
-}
 
 }  // namespace
 

@@ -1,14 +1,17 @@
 #include "app/ModeGuard.h"
 
-#include <dlfcn.h>
+#include "app/XCalls.h"
+
 #include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
 
-// Xlib's and the XFree86-VidMode extension's calls, spelled without their headers.
-using Display = void;
+using xcalls::Display;
+using xcalls::find;
+
+// Xlib's and the XFree86-VidMode extension's calls.
 struct ModeInfo {  // XF86VidModeModeInfo
     unsigned int dotClock;
     unsigned short hDisplay, hSyncStart, hSyncEnd, hTotal, hSkew;
@@ -23,11 +26,6 @@ using SyncFn = int (*)(Display*, int);
 using GetAllModeLinesFn = int (*)(Display*, int, int*, ModeInfo***);
 using SwitchToModeFn = int (*)(Display*, int, ModeInfo*);
 using SetViewPortFn = int (*)(Display*, int, int, int);
-
-template <typename Fn>
-Fn find(const char* name) {
-    return reinterpret_cast<Fn>(dlsym(RTLD_DEFAULT, name));
-}
 
 const int highestInheritedFd = 1024;
 

@@ -1,21 +1,20 @@
 #include "app/Window.h"
 
 #include "app/ModeGuard.h"
+#include "app/XCalls.h"
 #include "common/Clock.h"
 
 #include <GL/freeglut.h>
 #include <GL/glu.h>
 
 #include <algorithm>
-#include <dlfcn.h>
 
 namespace {
 const char* const gameModeString = "1280x1024:32@60";
 const int gameModeWidth = 1280;
 const int gameModeHeight = 1024;
 
-// Xlib's handler types, spelled without Xlib's headers: the game links no X
-// library itself and finds the handler call in the libX11 freeglut loaded.
+// Xlib's error handler and focus calls (app/XCalls.h).
 using XErrorHandlerFn = int (*)(void* display, void* event);
 using XSetErrorHandlerFn = XErrorHandlerFn (*)(XErrorHandlerFn);
 using XSetInputFocusFn = int (*)(void* display, unsigned long focus, int revertTo, unsigned long time);
@@ -33,7 +32,7 @@ int noteRefusedSwitch(void* display, void*) {
 // the fallback window would never see a key. Back to the server's default.
 void leaveRefusedGameMode() {
     glutLeaveGameMode();
-    auto setFocus = reinterpret_cast<XSetInputFocusFn>(dlsym(RTLD_DEFAULT, "XSetInputFocus"));
+    auto setFocus = xcalls::find<XSetInputFocusFn>("XSetInputFocus");
     if (setFocus && refusingDisplay) setFocus(refusingDisplay, pointerRoot, static_cast<int>(pointerRoot), 0);
 }
 
@@ -41,7 +40,7 @@ void leaveRefusedGameMode() {
 // that as an X error, whose default handler ends the process. Returns false
 // when the switch was refused.
 bool enterGameModeTolerantly() {
-    auto setHandler = reinterpret_cast<XSetErrorHandlerFn>(dlsym(RTLD_DEFAULT, "XSetErrorHandler"));
+    auto setHandler = xcalls::find<XSetErrorHandlerFn>("XSetErrorHandler");
     refusingDisplay = nullptr;
     XErrorHandlerFn previous = setHandler ? setHandler(noteRefusedSwitch) : nullptr;
     glutEnterGameMode();
