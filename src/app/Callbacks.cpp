@@ -40,9 +40,9 @@ void drawRun() {
 }
 
 // A running run pauses as its key would, through the same door, so that a
-// recording keeps the pause. Game mode keeps the screen to itself.
+// recording keeps the pause.
 void pauseRun() {
-    if (inMenu || world->isPaused() || window->isGameMode()) return;
+    if (inMenu || world->isPaused() || !window->pausesWhenAway()) return;
     if (demoSession)
         DemoSession::onKey(pauseKey, mouseX, mouseY);
     else

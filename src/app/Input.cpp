@@ -28,10 +28,13 @@ HudArea hudArea() { return HudArea(static_cast<float>(window->width()), static_c
 float areaFractionX(int x) { return static_cast<float>(x) / hudArea().width(); }
 double steeringPixels(int x) { return x / static_cast<double>(hudArea().pixelSize()); }
 
-// The buttons are painted into the pictures, which keep their shape in any window.
+// Up to 5:4 the button rectangles are taken in the window's own fractions, as
+// the game has always had them. In a wider window they would drift off the
+// painted buttons, so there the pointer is first found on the picture.
 template <typename Screen>
 PicturePoint onPicture(const Screen& screen, int x, int y) {
     const double windowAspect = static_cast<double>(window->width()) / window->height();
+    if (windowAspect <= HudArea::widestAspect) return {fractionX(x), fractionY(y)};
     return screen.pointAt(fractionX(x), fractionY(y), windowAspect, Window::fieldOfViewY);
 }
 

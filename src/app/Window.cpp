@@ -51,7 +51,11 @@ bool enterGameModeTolerantly() {
 
 Window::Window(int& argc, char** argv, const char* title, int width, int height, int /*bitsPerPixel*/,
                int /*refreshRate*/, Windowed windowed)
-    : title(title), drawableWidth(width), drawableHeight(height), gameMode(true) {
+    : title(title),
+      drawableWidth(width),
+      drawableHeight(height),
+      gameMode(true),
+      playersWindow(windowed.wanted || windowed.fullScreen) {
     // Test programs may have brought GLUT up already.
     if (!glutGet(GLUT_INIT_STATE)) glutInit(&argc, argv);
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
@@ -75,7 +79,7 @@ Window::Window(int& argc, char** argv, const char* title, int width, int height,
             openFullScreenWindow();
         }
     }
-    if (!gameMode) focus.watchCurrentWindow();
+    if (playersWindow) focus.watchCurrentWindow();
     glutSetCursor(GLUT_CURSOR_RIGHT_ARROW);
 }
 

@@ -45,12 +45,18 @@ public:
     // after GLUT has gone.
     void leaveGameMode();
 
-    // True when the window lost the keyboard to another window since the
-    // last call; never in game mode, which keeps it.
+    // A window the player asked for (--window, --fullscreen) pauses a run
+    // when it is hidden or loses the keyboard; game mode, and the full-screen
+    // window that stands in for it, keep the screen to themselves.
+    bool pausesWhenAway() const { return playersWindow; }
+    // True when the player's window lost the keyboard to another window since
+    // the last call; never otherwise.
     bool lostFocus();
 
     int width() const { return drawableWidth; }
     int height() const { return drawableHeight; }
+
+    // ---- Test support: not part of the game's own API. ----
     bool isGameMode() const { return gameMode; }
 
 private:
@@ -61,6 +67,7 @@ private:
     int drawableWidth;
     int drawableHeight;
     bool gameMode;
+    bool playersWindow;
     FrameRateCounter frameRate;
     FocusWatch focus;
 };
