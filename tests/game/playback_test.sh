@@ -6,7 +6,6 @@
 set -euo pipefail
 [ -n "${QUORVEL_OWN_SERVER:-}" ] || QUORVEL_OWN_SERVER=1 exec "$QUORVEL_SOURCE/scripts/with-xserver.sh" bash "$0"
 source "$QUORVEL_SOURCE/tests/support/game.sh"
-demos=$QUORVEL_SOURCE/tests/game/demos
 
 # Any state that differs from the recording would add a line of its own.
 play "$QUORVEL_DATA" --window 640x256 --timedemo "$demos/screens.demo"
