@@ -3,11 +3,12 @@
 # - a recording goes to NAME.part and takes NAME's place only when the game
 #   ends: a start that fails or a SIGKILL leaves an older NAME as it was (and
 #   the killed game's .part plays to its last whole frame), SIGTERM keeps
-#   the recording and still ends the game by the signal;
+#   the recording and still ends the game by the signal, as SIGHUP does;
 # - a recording that can't be written says so once and gives exit code 3;
 # - an option never takes the next option for its file name;
-# - the game plays on its own data, not on a stray "models" folder where it
-#   is started, and without data it names the folders it looked in.
+# - the game plays on its own data, not on a stray data folder (another
+#   version's) where it is started, and without data it names the folders it
+#   looked in.
 # Refusals come before any window: those runs have no DISPLAY at all.
 set -euo pipefail
 source "$QUORVEL_SOURCE/tests/support/game.sh"
@@ -60,19 +61,22 @@ ended 0 "" "the killed game's .part"
 [ "$(frames)" = "$whole frames" ] || fail "the .part played $(frames), not its $whole whole frames"
 echo "SIGKILL: the older recording kept, the .part played to its last whole frame ($whole)"
 
-game_start --window 320x256
-wait_for '^state menu'
-kill -TERM "$game"
-game_end
-ended 143 "" "SIGTERM"
-[ ! -e "$recording.part" ] && grep -q '^state menu' "$recording" || fail "SIGTERM: the .part did not take NAME's place"
-echo "SIGTERM: the recording kept, the game ended by the signal"
+for signal in TERM HUP; do
+  game_start --window 320x256
+  wait_for '^state menu'
+  kill -$signal "$game"
+  game_end
+  ended $((128 + $(kill -l $signal))) "" "SIG$signal"
+  [ ! -e "$recording.part" ] && grep -q '^state menu' "$recording" || fail "SIG$signal: the .part stayed"
+done
+echo "SIGTERM and SIGHUP: the recording kept, the game ended by the signal"
 
 # The build's program has its data beside it, as an installed one has.
-mkdir -p "$work/stray/models" "$work/bin"
+mkdir -p "$work/stray/models" "$work/stray/textures" "$work/bin"
+echo "quorvel-data 0" >"$work/stray/quorvel-data"   # another version's
 QUORVEL_DATA="" play "$work/stray" --window 320x256 --timedemo "$short_demo"
-expect_clean "started beside a stray models folder"
-grep -q "Couldn't load the model" "$work/stdout" && fail "a stray models folder was taken for the data"
+expect_clean "started beside a stray data folder"
+grep -q "Couldn't load the model" "$work/stdout" && fail "a stray data folder was taken for the game's"
 cp "$QUORVEL_BIN" "$work/bin/quorvel"
 DISPLAY= QUORVEL_DATA="" QUORVEL_BIN="$work/bin/quorvel" play "$work/stray" --window
 looked="quorvel: can't find the game's data (models and textures); looked in"

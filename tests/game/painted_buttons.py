@@ -48,18 +48,14 @@ def clicks(menu_png, help_png, width, height, demo, expected):
         (menu[1], "b", "help", "menu"),
         (help_[0], "h", "menu", "help"),
     ]:
-        if missed == "help":
-            lines.extend(["key %d" % ord("h"), "frame 50"])
+        lines += ["key %d" % ord("h"), "frame 50"] if missed == "help" else []
         x, y = (left + right) // 2, (top + bottom) // 2
-        probes = [((x, y), True)]
-        if edges:
-            probes = [(p, True) for p in [(left + d, y), (right - 1 - d, y), (x, top + d), (x, bottom - 1 - d)]]
-            probes += [(p, False) for p in [(left - 1 - d, y), (right + d, y), (x, top - 1 - d), (x, bottom + d)]]
-        for (px, py), hit in probes:
-            lines.extend(["button 0 down %d %d" % (px, py), "button 0 up %d %d" % (px, py), "frame 50"])
+        inside = [(left + d, y), (right - 1 - d, y), (x, top + d), (x, bottom - 1 - d)] if edges else [(x, y)]
+        outside = [(left - 1 - d, y), (right + d, y), (x, top - 1 - d), (x, bottom + d)] if edges else []
+        for (px, py), hit in [(p, True) for p in inside] + [(p, False) for p in outside]:
+            lines += ["button 0 down %d %d" % (px, py), "button 0 up %d %d" % (px, py), "frame 50"]
+            lines += ["key %d" % ord(back), "frame 50"] if hit else []
             screens.append(pressed if hit else missed)
-            if hit:
-                lines.extend(["key %d" % ord(back), "frame 50"])
     x, y = (menu[2][0] + menu[2][2]) // 2, (menu[2][1] + menu[2][3]) // 2
     lines.extend(["key %d" % ord("b"), "frame 50", "button 0 down %d %d" % (x, y), "button 0 up %d %d" % (x, y)])
     with open(demo, "w") as f:

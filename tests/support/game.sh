@@ -101,7 +101,8 @@ shoot() {
   shift 4
   screen=$(awk -v at="$frame" '/^frame/ { n++ } /^state/ && n == at { print $2 }' "$demo")
   still="^state $screen "
-  sed -e "$edit" -e '/^state/d' "$demo" | awk -v last="$frame" '!done { print } /^frame/ && ++n == last { done = 1 }' >"$work/cut.demo"
+  sed -e "$edit" -e '/^state/d' "$demo" |
+    awk -v last="$frame" '!done { print } /^frame/ && ++n == last { done = 1 }' >"$work/cut.demo"
   if [ "$screen" = run ]; then
     echo "key 98" >>"$work/cut.demo"
     still="^state run [a-z]* paused"
