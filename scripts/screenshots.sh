@@ -21,39 +21,20 @@ suffix=""
 [ "$size" = 1280x1024 ] || suffix=-$size
 shots=docs/shots
 mkdir -p "$shots"
-work=$(mktemp -d)
-trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
+QUORVEL_SOURCE=$PWD QUORVEL_BIN=$build/quorvel QUORVEL_DATA=$build/data
+source tests/support/game.sh   # shoot, frame_where ($5 is the phase, $12 the speed; see docs/demos.md)
 
-# frame_where DEMO AWK_TEST: the number of the first frame whose state passes
-# the test ($5 is the phase, $6 the rider's x; see docs/demos.md).
-frame_where() { awk "/^frame/ { n++ } /^state/ && ($2) { print n; exit }" "$1"; }
-
-# shot NAME DEMO FRAME [SED]: the demo (edited by SED, its states dropped)
-# played up to FRAME, then a run is paused; the screen once that shows.
+# shot NAME DEMO FRAME [SED]: the demo (edited by SED) played up to FRAME, a
+# run paused there, full screen.
 shot() {
-  local name=$1 demo=$2 frame=$3 edit=${4:-}
-  sed -e "$edit" -e '/^state/d' "$demo" |
-    awk -v last="$frame" '/^frame/ && ++n > last { done = 1 } !done { print }' >"$work/cut.demo"
-  if grep -q '^key 115' "$work/cut.demo"; then echo "key 98" >>"$work/cut.demo"; fi   # a run: pause it
-  echo "frame 30" >>"$work/cut.demo"
-  rm -f "$work/seen.demo.part"
-  (cd "$build/data" && exec "$build/quorvel" --fullscreen --play "$work/cut.demo" --record "$work/seen.demo") >/dev/null &
-  local game=$!
-  # Shot once the pause has been drawn for a while, the window long mapped.
-  until [ "$(cat "$work/seen.demo.part" 2>/dev/null | awk '/^state/ { n++ } END { print n + 0 }')" -gt $((frame + 30)) ]; do
-    kill -0 "$game" 2>/dev/null || { echo "screenshots: the game ended early" >&2; exit 1; }
-    sleep 0.2
-  done
-  import -window root "$work/$name.png"
-  kill "$game"
-  wait "$game" 2>/dev/null || true
-  convert "$work/$name.png" -strip -quality 90 "$shots/$name$suffix.jpg"
-  convert "$work/$name.png" -strip -resize 50% -quality 90 "$shots/$name$suffix-small.jpg"
-  echo "$shots/$name$suffix.jpg: frame $frame of $(basename "$demo")"
+  shoot "$work/$1.png" "$2" "$3" "${4:-}" --fullscreen
+  convert "$work/$1.png" -strip -quality 90 "$shots/$1$suffix.jpg"
+  convert "$work/$1.png" -strip -resize 50% -quality 90 "$shots/$1$suffix-small.jpg"
+  echo "$shots/$1$suffix.jpg: frame $3 of $(basename "$2")"
 }
 
-printf 'quorvel-demo 1\nwindow 1280 1024\nframe 130\nframe 130\n' >"$work/menu.demo"
-printf 'quorvel-demo 1\nwindow 1280 1024\nframe 130\nkey 104\nframe 130\n' >"$work/help.demo"
+printf 'quorvel-demo 1\nwindow 1280 1024\nframe 130\nstate menu\nframe 130\nstate menu\n' >"$work/menu.demo"
+printf 'quorvel-demo 1\nwindow 1280 1024\nframe 130\nstate menu\nkey 104\nframe 130\nstate help\n' >"$work/help.demo"
 day=bench/demos/day.demo
 crash=bench/demos/night_crash.demo
 take_off=$(frame_where "$day" '$5 == "air"')

@@ -3,53 +3,52 @@
 # - a recording goes to NAME.part and takes NAME's place only when the game
 #   ends: a start that fails or a SIGKILL leaves an older NAME as it was (and
 #   the killed game's .part plays to its last whole frame), SIGTERM keeps
-#   the recording and still ends the game by the signal;
+#   the recording and still ends the game by the signal, as SIGHUP does;
 # - a recording that can't be written says so once and gives exit code 3;
 # - an option never takes the next option for its file name;
-# - the game plays on its own data, not on a stray "models" folder where it
-#   is started, and without data it names the folders it looked in.
+# - the game plays on its own data, not on a stray data folder (another
+#   version's) where it is started, and without data it names the folders it
+#   looked in.
 # Refusals come before any window: those runs have no DISPLAY at all.
 set -euo pipefail
 source "$QUORVEL_SOURCE/tests/support/game.sh"
-stderr_is() { [ "$(cat "$work/stderr")" = "$1" ] || fail "$2: stderr is not \"$1\""; }
-figures() { grep -Eo '^[0-9]+ frames' "$work/stdout" || true; }
-
+# ended STATUS STDERR WHAT: the game's exit code and all it wrote to stderr.
+ended() {
+  [ "$status" = "$1" ] || fail "$3: exit code $status"
+  [ -z "$2" ] || [ "$(cat "$work/stderr")" = "$2" ] || fail "$3: stderr is not \"$2\""
+}
+frames() { grep -Eo '^[0-9]+ frames' "$work/stdout" || true; }
 printf 'quorvel-demo 1\nwindow 320 256\nframe 60\n' >"$work/old.demo"
 
 DISPLAY= play "$QUORVEL_DATA" --record /dev/full
-[ "$status" = 3 ] || fail "recording to /dev/full: exit code $status"
-stderr_is "quorvel: cannot write /dev/full: No space left on device" "recording to /dev/full"
+ended 3 "quorvel: cannot write /dev/full: No space left on device" "recording to /dev/full"
 # A disk that fills during the run (a file size limit, its signal ignored).
 cp "$work/old.demo" "$work/full.demo"
 status=0
 (trap '' XFSZ && ulimit -f 1 && cd "$QUORVEL_DATA" &&
   exec "$QUORVEL_BIN" --window 320x256 --timedemo "$short_demo" --record "$work/full.demo") \
   >"$work/stdout" 2>"$work/stderr" || status=$?
-[ "$status" = 3 ] || fail "a disk filling up: exit code $status"
-stderr_is "quorvel: cannot write $work/full.demo: File too large" "a disk filling up"
-[ "$(figures)" = "23 frames" ] || fail "a disk filling up: the demo did not play on"
+ended 3 "quorvel: cannot write $work/full.demo: File too large" "a disk filling up"
+[ "$(frames)" = "23 frames" ] || fail "a disk filling up: the demo did not play on"
 cmp -s "$work/old.demo" "$work/full.demo" || fail "a disk filling up: the older recording changed"
 echo "a full disk: said once, exit code 3, the game played on, the older recording kept"
 
 mkdir "$work/here"
 cp "$short_demo" "$work/here/keep.demo"
-for args in "--record --window" "--play --window" "--window --timedemo -keep.demo" "--record keep.demo --record x"; do
+for args in "2:--record --window:quorvel: --record needs a file name, not '--window' (see quorvel --help)" \
+  "2:--play --window:" "2:--window --timedemo -keep.demo:" \
+  "2:--record keep.demo --record x:quorvel: --record is given twice (see quorvel --help)" "1:--record keep.demo:"; do
+  IFS=: read -r code given said <<<"$args"
   # shellcheck disable=SC2086
-  DISPLAY= play "$work/here" $args
-  [ "$status" = 2 ] || fail "$args: exit code $status"
-  [ "$(ls "$work/here")" = keep.demo ] || fail "$args: wrote $(ls "$work/here" | tr '\n' ' ')"
+  DISPLAY= play "$work/here" $given
+  ended "$code" "$said" "$given"
+  [ "$(ls "$work/here")" = keep.demo ] || fail "$given: wrote $(ls "$work/here" | tr '\n' ' ')"
 done
-stderr_is "quorvel: --record is given twice (see quorvel --help)" "--record twice"
-DISPLAY= play "$work/here" --record --window
-stderr_is "quorvel: --record needs a file name, not '--window' (see quorvel --help)" "--record --window"
-DISPLAY= play "$work/here" --record keep.demo
-[ "$status" = 1 ] || fail "no display: exit code $status"
 cmp -s "$short_demo" "$work/here/keep.demo" || fail "a start that failed emptied the older recording"
-[ "$(ls "$work/here")" = keep.demo ] || fail "a start that failed left $(ls "$work/here" | tr '\n' ' ')"
 echo "options refused before any window, and a failed start kept the older recording"
 
-cp "$work/old.demo" "$recording"
 game_start --window 320x256
+cp "$work/old.demo" "$recording"
 wait_for '^state menu'
 wait_for '^state menu'
 kill -KILL "$game"
@@ -57,31 +56,31 @@ game_end
 cmp -s "$work/old.demo" "$recording" || fail "SIGKILL: the older recording changed"
 cp "$recording.part" "$work/killed.demo"
 play "$QUORVEL_DATA" --window 320x256 --timedemo "$work/killed.demo"
-[ "$status" = 0 ] || fail "the killed game's .part: exit code $status"
 whole=$(grep -c '^state' "$work/killed.demo")
-[ "$(figures)" = "$whole frames" ] || fail "the .part played $(figures), not its $whole whole frames"
+ended 0 "" "the killed game's .part"
+[ "$(frames)" = "$whole frames" ] || fail "the .part played $(frames), not its $whole whole frames"
 echo "SIGKILL: the older recording kept, the .part played to its last whole frame ($whole)"
 
-game_start --window 320x256
-wait_for '^state menu'
-kill -TERM "$game"
-game_end
-[ "$status" = 143 ] || fail "SIGTERM: exit code $status, not the signal's"
-[ ! -e "$recording.part" ] || fail "SIGTERM: the .part stayed"
-grep -q '^state menu' "$recording" || fail "SIGTERM: the recording did not take the older one's place"
-echo "SIGTERM: the recording kept, the game ended by the signal"
+for signal in TERM HUP; do
+  game_start --window 320x256
+  wait_for '^state menu'
+  kill -$signal "$game"
+  game_end
+  ended $((128 + $(kill -l $signal))) "" "SIG$signal"
+  [ ! -e "$recording.part" ] && grep -q '^state menu' "$recording" || fail "SIG$signal: the .part stayed"
+done
+echo "SIGTERM and SIGHUP: the recording kept, the game ended by the signal"
 
 # The build's program has its data beside it, as an installed one has.
-mkdir -p "$work/stray/models"
+mkdir -p "$work/stray/models" "$work/stray/textures" "$work/bin"
+echo "quorvel-data 0" >"$work/stray/quorvel-data"   # another version's
 QUORVEL_DATA="" play "$work/stray" --window 320x256 --timedemo "$short_demo"
-expect_clean "started beside a stray models folder"
-grep -q "Couldn't load the model" "$work/stdout" && fail "a stray models folder was taken for the data"
-mkdir "$work/bin"
+expect_clean "started beside a stray data folder"
+grep -q "Couldn't load the model" "$work/stdout" && fail "a stray data folder was taken for the game's"
 cp "$QUORVEL_BIN" "$work/bin/quorvel"
 DISPLAY= QUORVEL_DATA="" QUORVEL_BIN="$work/bin/quorvel" play "$work/stray" --window
-[ "$status" = 1 ] || fail "no data: exit code $status"
-stderr_is "quorvel: can't find the game's data (models and textures); looked in $work/share/games/quorvel, \
-$work/bin/data, $work/stray" "no data"
+looked="quorvel: can't find the game's data (models and textures); looked in"
+ended 1 "$looked $work/share/games/quorvel, $work/bin/data, $work/stray" "no data"
 DISPLAY= QUORVEL_DATA="$work/stray" play "$work" --window
-stderr_is "quorvel: can't find the game's data (models and textures); looked in $work/stray" "QUORVEL_DATA"
+ended 1 "$looked $work/stray" "QUORVEL_DATA"
 echo "data: its own beside the program; without it, exit code 1 naming where it looked"

@@ -18,38 +18,19 @@ from PIL import Image
 LEVEL = 32
 SHARE = 0.0002
 
-
-def load(path):
-    return np.asarray(Image.open(path).convert("RGB"), dtype=np.int16)
-
-
-def changed(got, want):
-    """Per pixel, whether it has changed; None when the sizes differ."""
-    return np.abs(got - want).max(axis=2) > LEVEL if got.shape == want.shape else None
-
-
-def compare(picture, reference, folder):
-    """What is wrong with PICTURE against REFERENCE (the files written), or None."""
-    got, want = load(picture), load(reference)
-    mask = changed(got, want)
-    if mask is not None and mask.mean() <= SHARE:
-        return None
-    name = os.path.splitext(os.path.basename(reference))[0]
-    os.makedirs(folder, exist_ok=True)
-    Image.fromarray(got.astype(np.uint8)).save(os.path.join(folder, name + ".png"))
-    if mask is None:
-        return "%s is %dx%d, its reference %dx%d" % ((name,) + got.shape[1::-1] + want.shape[1::-1])
-    diff = np.where(mask[..., None], [255, 0, 0], want.mean(axis=2, keepdims=True) // 2)
-    Image.fromarray(diff.astype(np.uint8)).save(os.path.join(folder, name + "-diff.png"))
-    return "%s: %.2f %% of the pixels changed, at most %.2f %% may (%s/%s-diff.png)" % (
-        name,
-        100 * mask.mean(),
-        100 * SHARE,
-        folder,
-        name,
-    )
-
-
 if __name__ == "__main__":
-    verdict = compare(*sys.argv[1:4])
-    sys.exit(verdict and "FAIL: " + verdict)
+    picture, reference, folder = sys.argv[1:4]
+    got, want = (np.asarray(Image.open(path).convert("RGB"), dtype=np.int16) for path in (picture, reference))
+    name = os.path.splitext(os.path.basename(reference))[0]
+    if got.shape != want.shape:
+        sys.exit("FAIL: %s is %dx%d, its reference %dx%d" % ((name,) + got.shape[1::-1] + want.shape[1::-1]))
+    changed = np.abs(got - want).max(axis=2) > LEVEL
+    if changed.mean() > SHARE:
+        os.makedirs(folder, exist_ok=True)
+        Image.fromarray(got.astype(np.uint8)).save(os.path.join(folder, name + ".png"))
+        diff = np.where(changed[..., None], [255, 0, 0], want.mean(axis=2, keepdims=True) // 2)
+        Image.fromarray(diff.astype(np.uint8)).save(os.path.join(folder, name + "-diff.png"))
+        sys.exit(
+            "FAIL: %s: %.2f %% of the pixels changed, at most %.2f %% may (%s/%s-diff.png)"
+            % (name, 100 * changed.mean(), 100 * SHARE, folder, name)
+        )

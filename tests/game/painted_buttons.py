@@ -1,10 +1,12 @@
 """The buttons painted on a screenshot of the menu or help screen, and a demo
-that clicks around their edges, for screen_sizes_test.sh.
+that clicks them, for screen_sizes_test.sh. In a window wider than 5:4 the
+pointer is found on the picture, so the clicks go just inside and just outside
+every edge of each painted button; up to 5:4 the buttons are the window's own
+fractions, painted near enough that each button's middle is clicked.
 
     painted_buttons.py clicks MENU.png HELP.png WIDTH HEIGHT DEMO EXPECTED
-        writes DEMO (clicks just inside and just outside every edge of each
-        painted button, and the quit button's middle last) and EXPECTED (the
-        screen each click leaves, one a line)
+        writes DEMO (the clicks, and the quit button's middle last) and
+        EXPECTED (the screen each click leaves, one a line)
     painted_buttons.py check REPLAY EXPECTED
         the screens the replayed clicks left, against EXPECTED
 """
@@ -38,7 +40,7 @@ def clicks(menu_png, help_png, width, height, demo, expected):
     menu, help_ = boxes(menu_png), boxes(help_png)
     expect(len(menu) == 3 and len(help_) == 1, "%d menu and %d help buttons painted" % (len(menu), len(help_)))
     # A texel of the pictures spans height / 512 pixels: its blur and the painted edge's rounding stay within.
-    d = 3 + height // 512
+    d, edges = 3 + height // 512, width * 4 > height * 5
     lines, screens = ["quorvel-demo 1", "window %d %d" % (width, height), "frame 50"], []
     # Each button's probes: its back key, the screen a press leaves, the screen a miss leaves.
     for (left, top, right, bottom), back, pressed, missed in [
@@ -46,23 +48,24 @@ def clicks(menu_png, help_png, width, height, demo, expected):
         (menu[1], "b", "help", "menu"),
         (help_[0], "h", "menu", "help"),
     ]:
-        if missed == "help":
-            lines.extend(["key %d" % ord("h"), "frame 50"])
+        lines += ["key %d" % ord("h"), "frame 50"] if missed == "help" else []
         x, y = (left + right) // 2, (top + bottom) // 2
-        inside = [(left + d, y), (right - 1 - d, y), (x, top + d), (x, bottom - 1 - d)]
-        outside = [(left - 1 - d, y), (right + d, y), (x, top - 1 - d), (x, bottom + d)]
+        inside = [(left + d, y), (right - 1 - d, y), (x, top + d), (x, bottom - 1 - d)] if edges else [(x, y)]
+        outside = [(left - 1 - d, y), (right + d, y), (x, top - 1 - d), (x, bottom + d)] if edges else []
         for (px, py), hit in [(p, True) for p in inside] + [(p, False) for p in outside]:
-            lines.extend(["button 0 down %d %d" % (px, py), "button 0 up %d %d" % (px, py), "frame 50"])
+            lines += ["button 0 down %d %d" % (px, py), "button 0 up %d %d" % (px, py), "frame 50"]
+            lines += ["key %d" % ord(back), "frame 50"] if hit else []
             screens.append(pressed if hit else missed)
-            if hit:
-                lines.extend(["key %d" % ord(back), "frame 50"])
     x, y = (menu[2][0] + menu[2][2]) // 2, (menu[2][1] + menu[2][3]) // 2
     lines.extend(["key %d" % ord("b"), "frame 50", "button 0 down %d %d" % (x, y), "button 0 up %d %d" % (x, y)])
     with open(demo, "w") as f:
         f.write("\n".join(lines) + "\n")
     with open(expected, "w") as f:
         f.write("\n".join(screens) + "\n")
-    print("buttons painted at %s (menu), %s (help); clicks %d pixels either side of their edges" % (menu, help_, d))
+    print(
+        "buttons painted at %s (menu), %s (help); clicks %s"
+        % (menu, help_, "%d pixels about their edges" % d if edges else "in their middles")
+    )
 
 
 def check(replay, expected):

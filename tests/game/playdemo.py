@@ -17,6 +17,11 @@ FIELDS = "screen lights pause phase x y z rx ry rz speed tx ty tz bx by ex ey ez
 FIGURES = re.compile(r"^(\d+) frames, ([\d.]+) seconds, ([\d.]+) frames per second$", re.M)
 FENCE_X = (262.0, 266.0)  # where a run comes to rest against the finish fence
 LIP_X = (35.0, 50.0)  # where the kicker's lip throws the rider
+# The jumping demos: the phase the landing leaves, and the one the rider comes to rest in at the fence (None: the
+# demo is not about the end of the run).
+JUMPS = dict(straight=("ride", "ride"), pop=("ride", "ride"), spin360=("ride", "ride"), spin180=("switch", "switch"))
+JUMPS.update(quarter=("crash", None), late_pop=("ride", "ride"), late_trick=("ride", None))
+JUMPS.update(late_balance=("ride", None), steered=("ride", None))
 
 
 class Frame:
@@ -49,90 +54,9 @@ def expect(condition, message):
         sys.exit("FAIL: " + message)
 
 
-def flight(frames):
-    """Indices of the first and last frames in the air."""
-    air = [i for i, f in enumerate(frames) if f.phase in ("air", "approach")]
-    expect(air, "the rider never left the ground")
-    return air[0], air[-1]
-
-
 def turns(frames):
     """How far the tricks turned the body about y, unwrapped, in degrees."""
     return sum((b.ty - a.ty + 180.0) % 360.0 - 180.0 for a, b in zip(frames, frames[1:]))
-
-
-def comes_to_rest(frames, where, phase):
-    last = frames[-1]
-    expect(
-        last.speed < 1e-3 and where[0] <= last.x <= where[1] and last.phase == phase,
-        "the rider ends %s at x %.1f, speed %g; expected %s at rest in x %s"
-        % (last.phase, last.x, last.speed, phase, where),
-    )
-
-
-def lands(frames, phase):
-    take_off, touch_down = flight(frames)
-    landed = frames[touch_down + 1]
-    expect(landed.phase == phase, "the landing ends in %s, not %s" % (landed.phase, phase))
-    expect(LIP_X[0] <= frames[take_off].x <= LIP_X[1], "take-off at x %.1f, not at the lip" % frames[take_off].x)
-    print(
-        "take-off at x %.1f, %d frames in the air, %s at x %.1f after %.0f degrees of spin"
-        % (frames[take_off].x, touch_down - take_off + 1, phase, landed.x, turns(frames[take_off : touch_down + 1]))
-    )
-    return frames[take_off : touch_down + 1], landed
-
-
-def run_frames(frames):
-    return [f for f in frames if f.screen == "run"]
-
-
-def check_straight(frames, printed):
-    run = run_frames(frames)
-    _, landed = lands(run, "ride")
-    expect(landed.x < 90, "a jump without a pop lands at x %.1f, too far" % landed.x)
-    expect(all(f.phase != "crash" for f in run), "a straight run crashed")
-    expect("factor:" not in printed, "no pop was made, but the game printed one")
-    comes_to_rest(run, FENCE_X, "ride")
-
-
-def check_pop(frames, printed):
-    run = run_frames(frames)
-    _, landed = lands(run, "ride")
-    factors = [float(v) for v in re.findall(r"^factor:\t(\S+)$", printed, re.M)]
-    expect(len(factors) == 1 and factors[0] > 0.8, "the pop printed factors %s" % factors)
-    for line in ("flyTime:\t", "takeOffTime:\t"):
-        expect(line in printed, "the pop did not print %r" % line)
-    expect(landed.x > 95, "a well-timed pop lands at x %.1f, no farther than a plain jump" % landed.x)
-    comes_to_rest(run, FENCE_X, "ride")
-
-
-def check_spin360(frames, printed):
-    run = run_frames(frames)
-    air, landed = lands(run, "ride")
-    expect(300 < turns(air) < 420, "the body turned %.0f degrees, not a full turn" % turns(air))
-    approach = [f for f in air if f.phase == "approach"]
-    expect(approach, "no landing approach")
-    worst = max(max(abs(f.bx), abs(f.by)) for f in approach)
-    expect(worst < 0.1, "the balance point strayed %.2f from the centre" % worst)
-    comes_to_rest(run, FENCE_X, "ride")
-
-
-def check_spin180(frames, printed):
-    run = run_frames(frames)
-    air, landed = lands(run, "switch")
-    expect(150 < turns(air) < 210, "the body turned %.0f degrees, not a half turn" % turns(air))
-    comes_to_rest(run, FENCE_X, "switch")
-
-
-def check_quarter(frames, printed):
-    run = run_frames(frames)
-    air, crash = lands(run, "crash")
-    expect(60 < abs(turns(air)) < 120, "the body turned %.0f degrees, not a quarter" % turns(air))
-    rest = next((i for i, f in enumerate(run) if f.phase == "crash" and f.speed == 0.0), None)
-    expect(rest is not None, "the crashed rider never came to rest, so CRASH was never shown")
-    slid = run[rest].x - crash.x
-    expect(20 < slid < 80, "the crash slid %.1f units" % slid)
-    print("the crash slid %.1f units to rest: CRASH shown for %d frames" % (slid, len(run) - rest))
 
 
 def acting(frames, event):
@@ -140,23 +64,62 @@ def acting(frames, event):
     return [f for f in frames if any(e.startswith(event) for e in f.events)]
 
 
-def check_late_pop(frames, printed):
-    run = run_frames(frames)
-    air, landed = lands(run, "ride")
+def jump(run, lands, rests):
+    """The frames in the air and the one after: off the lip, landing in LANDS, at rest at the fence in RESTS."""
+    air = [i for i, f in enumerate(run) if f.phase in ("air", "approach")]
+    expect(air, "the rider never left the ground")
+    flight, landed, last = run[air[0] : air[-1] + 1], run[air[-1] + 1], run[-1]
+    expect(landed.phase == lands, "the landing ends in %s, not %s" % (landed.phase, lands))
+    expect(LIP_X[0] <= flight[0].x <= LIP_X[1], "take-off at x %.1f, not at the lip" % flight[0].x)
+    at_rest = last.speed < 1e-3 and FENCE_X[0] <= last.x <= FENCE_X[1] and last.phase == rests
+    expect(rests is None or at_rest, "the rider ends %s at x %.1f, speed %g" % (last.phase, last.x, last.speed))
+    print(
+        "take-off at x %.1f, %d frames in the air, %s at x %.1f after %.0f degrees of spin"
+        % (flight[0].x, len(flight), lands, landed.x, turns(flight))
+    )
+    return flight, landed
+
+
+def check_straight(air, landed, run, printed):
+    expect(landed.x < 90 and "factor:" not in printed, "a jump without a pop lands at x %.1f" % landed.x)
+
+
+def check_pop(air, landed, run, printed):
+    factors = [float(v) for v in re.findall(r"^factor:\t(\S+)$", printed, re.M)]
+    expect(len(factors) == 1 and factors[0] > 0.8, "the pop printed factors %s" % factors)
+    expect("flyTime:\t" in printed and "takeOffTime:\t" in printed, "the pop did not print its times")
+    expect(landed.x > 95, "a well-timed pop lands at x %.1f, no farther than a plain jump" % landed.x)
+
+
+def check_spin360(air, landed, run, printed):
+    expect(300 < turns(air) < 420, "the body turned %.0f degrees, not a full turn" % turns(air))
+    approach = [max(abs(f.bx), abs(f.by)) for f in air if f.phase == "approach"]
+    expect(approach and max(approach) < 0.1, "the balance point strayed from the centre: %s" % approach)
+
+
+def check_spin180(air, landed, run, printed):
+    expect(150 < turns(air) < 210, "the body turned %.0f degrees, not a half turn" % turns(air))
+
+
+def check_quarter(air, crash, run, printed):
+    expect(60 < abs(turns(air)) < 120, "the body turned %.0f degrees, not a quarter" % turns(air))
+    rest = next((f for f in run if f.phase == "crash" and f.speed == 0.0), None)
+    expect(
+        rest and 20 < rest.x - crash.x < 80, "the crash slid to rest at %s, from x %.1f" % (rest and rest.x, crash.x)
+    )
+
+
+def check_late_pop(air, landed, run, printed):
     expect(acting(air, "button 0 down"), "no click in the air")
     expect("factor:" not in printed and landed.x < 90, "a click after the pop window boosted the jump")
-    comes_to_rest(run, FENCE_X, "ride")
 
 
-def check_late_trick(frames, printed):
-    air, _ = lands(run_frames(frames), "ride")
+def check_late_trick(air, landed, run, printed):
     expect(acting(air, "drag"), "no drag in the air")
     expect(all(f.ty == 0 for f in air), "a drag after the trick window turned the body")
 
 
-def check_late_balance(frames, printed):
-    run = run_frames(frames)
-    air, landed = lands(run, "ride")
+def check_late_balance(air, landed, run, printed):
     free = [f for f in air if f.phase == "air"]
     expect(acting(free, "move") and all(f.bx == f.by == 0 for f in free), "the pointer moved the balance in the air")
     after = run[run.index(landed) + 1 :]
@@ -164,90 +127,84 @@ def check_late_balance(frames, printed):
     expect(all((f.bx, f.by) == (landed.bx, landed.by) for f in after), "the pointer moved the balance after touch-down")
 
 
-def check_steered(frames, printed):
-    air, _ = lands(run_frames(frames), "ride")
+def check_steered(air, landed, run, printed):
     heading = air[0].ry
     expect(5 < heading < 30 and all(f.ry == heading for f in air), "headings in the air: %s" % {f.ry for f in air})
     dx, dz = air[-1].x - air[0].x, air[-1].z - air[0].z
     expect(abs(dz + dx * math.tan(math.radians(heading))) < 1e-3 * dx, "the flight left its heading: %g, %g" % (dx, dz))
 
 
-def check_night(frames, printed):
+def check_night(frames):
     # The lights each key leaves: n night, r keeps night, n day, n night again.
     lights = [f.lights for f in frames if f.screen == "run" and set(f.keys) & set("nr")]
     expect(lights == ["night", "night", "day", "night"], "lights after n, r, n, n: %s" % lights)
-    restart = next(f for f in frames if "r" in f.keys)
+    restart, menu = next(f for f in frames if "r" in f.keys), next(f for f in frames if "q" in f.keys)
     expect(restart.x < 1.0, "the restart left the rider at x %.1f" % restart.x)
-    menu = next(f for f in frames if "q" in f.keys)
     expect(
-        (menu.screen, menu.lights) == ("menu", "day"),
-        "q from a night run shows the %s by %s" % (menu.screen, menu.lights),
+        (menu.screen, menu.lights) == ("menu", "day"), "q from a night run: the %s by %s" % (menu.screen, menu.lights)
     )
 
 
-def check_pause_restart(frames, printed):
+def check_pause_restart(frames):
     pauses = [i for i, f in enumerate(frames) if "b" in f.keys]
     expect(len(pauses) == 2, "expected two b presses, saw %d" % len(pauses))
     held = frames[pauses[0] : pauses[1]]
     expect(all(f.pause == "paused" and f.state[4:] == held[0].state[4:] for f in held), "the rider moved while paused")
+    go = frames[pauses[1]]
+    expect(go.pause == "running" and frames[pauses[1] + 5].x > go.x, "the rider did not move on after the second b")
+    r = next(i for i, f in enumerate(frames) if "r" in f.keys)
     expect(
-        frames[pauses[1]].pause == "running" and frames[pauses[1] + 5].x > frames[pauses[1]].x,
-        "the rider did not move on after the second b",
-    )
-    restart = next(i for i, f in enumerate(frames) if "r" in f.keys)
-    expect(
-        frames[restart - 1].x > 5.0 and frames[restart].x < 1.0,
-        "r moved the rider from x %.1f to %.1f, not back to the top" % (frames[restart - 1].x, frames[restart].x),
+        frames[r - 1].x > 5.0 and frames[r].x < 1.0,
+        "r moved the rider from x %.1f to %.1f, not back to the top" % (frames[r - 1].x, frames[r].x),
     )
 
 
-def check_screens(frames, printed):
+def check_screens(frames, printed=""):
     shown = [f.screen for i, f in enumerate(frames) if i == 0 or f.screen != frames[i - 1].screen]
     expect(shown == ["menu", "help", "menu", "help", "menu", "run", "menu"], "screens in turn: %s" % shown)
 
 
-def play(name, tmp):
-    """The game's replay of the demo, and what it printed. A few frames more
-    follow the recording's end: a demo that ends by quitting never reaches them."""
-    with open(os.path.join(HERE, "demos", name + ".demo")) as f:
-        recorded = f.read()
-    demo, replay = os.path.join(tmp, "given.demo"), os.path.join(tmp, "replay.demo")
-    with open(demo, "w") as f:
-        f.write(recorded + "frame 30\n" * 3)
-    command = [os.environ["QUORVEL_BIN"], "--window", "320x256", "--timedemo", demo, "--record", replay]
-    # Mesa reports every GL error on stderr, which must stay empty.
-    environment = dict(os.environ, MESA_DEBUG="1")
-    start = time.monotonic()
-    run = subprocess.run(
-        command, cwd=os.environ["QUORVEL_DATA"], env=environment, capture_output=True, text=True, timeout=900
-    )
-    run.seconds = time.monotonic() - start
-    sys.stdout.write(run.stdout)
-    expect(run.returncode == 0, "the game ended with exit code %d:\n%s" % (run.returncode, run.stderr[-3000:]))
-    expect(not run.stderr, "the game wrote to stderr:\n" + run.stderr[-3000:])
-    with open(replay) as f:
-        return recorded, f.read(), run
-
-
 def main():
     name = sys.argv[1]
+    with open(os.path.join(HERE, "demos", name + ".demo")) as f:
+        recorded = f.read()
     with tempfile.TemporaryDirectory() as tmp:
-        recorded, replayed, run = play(name, tmp)
-    played, printed = frames_of(replayed), run.stdout
+        # A few frames more follow the recording's end: a demo that ends by quitting never reaches them.
+        demo, replay = os.path.join(tmp, "given.demo"), os.path.join(tmp, "replay.demo")
+        with open(demo, "w") as f:
+            f.write(recorded + "frame 30\n" * 3)
+        command = [os.environ["QUORVEL_BIN"], "--window", "320x256", "--timedemo", demo, "--record", replay]
+        start = time.monotonic()  # Mesa reports every GL error on stderr, which must stay empty.
+        run = subprocess.run(
+            command,
+            cwd=os.environ["QUORVEL_DATA"],
+            env=dict(os.environ, MESA_DEBUG="1"),
+            capture_output=True,
+            text=True,
+            timeout=900,
+        )
+        ran = time.monotonic() - start
+        sys.stdout.write(run.stdout)
+        expect(
+            run.returncode == 0 and not run.stderr, "exit code %d, stderr:\n%s" % (run.returncode, run.stderr[-3000:])
+        )
+        with open(replay) as f:
+            played, printed = frames_of(f.read()), run.stdout
     figures = FIGURES.search(printed)
     expect(figures and int(figures.group(1)) == len(played), "no timedemo figures for %d frames" % len(played))
     # Frames over seconds, within the rounding of the two, and no more seconds than the game ran.
     count, seconds, rate = int(figures.group(1)), float(figures.group(2)), float(figures.group(3))
-    expect(0 < seconds <= run.seconds, "%g seconds timed in a run of %g" % (seconds, run.seconds))
+    expect(0 < seconds <= ran, "%g seconds timed in a run of %g" % (seconds, ran))
     expect(abs(rate - count / seconds) <= 0.05 + 5e-4 * count / seconds**2, "the figures disagree: " + figures[0])
-    for i, (a, b) in enumerate(zip(frames_of(recorded), played)):
+    given = frames_of(recorded)
+    for i, (a, b) in enumerate(zip(given, played)):
         expect(a.state == b.state, "frame %d differs from the recording:\n  %s\n  %s" % (i + 1, a.state, b.state))
-    expect(
-        len(frames_of(recorded)) == len(played),
-        "the replay has %d frames, the recording %d: "
-        "the game did not quit where the recording did" % (len(played), len(frames_of(recorded))),
-    )
-    globals()["check_" + name](played, printed)
+    expect(len(given) == len(played), "the replay has %d frames, the recording %d" % (len(played), len(given)))
+    if name in JUMPS:
+        run = [f for f in played if f.screen == "run"]
+        globals()["check_" + name](*jump(run, *JUMPS[name]), run, printed)
+    else:
+        globals()["check_" + name](played)
     print("%s: %d frames as recorded" % (name, len(played)))
 
 

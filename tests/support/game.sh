@@ -6,6 +6,7 @@ work=$(mktemp -d)
 game=""
 trap 'game_stop; rm -rf "$work"' EXIT
 short_demo="$QUORVEL_SOURCE/tests/support/short.demo"
+demos="$QUORVEL_SOURCE/tests/game/demos"
 
 fail() {
   echo "FAIL: $*" >&2
@@ -33,10 +34,22 @@ expect_clean() {
   [ ! -s "$work/stderr" ] || fail "$1: the game wrote to stderr"
 }
 
-# game_start ARGS...: the game in the background, recording to $recording.
+window_of() { awk '/^window/ { print $2 "x" $3; exit }' "$1"; }   # window_of DEMO: its WxH
+
+# replays_alike WHAT DEMO: the demo played as a timed demo in a window of its
+# size goes through the same states, cleanly.
+replays_alike() {
+  play "$QUORVEL_DATA" --window "$(window_of "$2")" --timedemo "$2" --record "$work/replayed.demo"
+  expect_clean "$1: the playback"
+  cmp -s <(grep '^state' "$2") <(grep '^state' "$work/replayed.demo") ||
+    fail "$1: the playback's states differ from the recording's"
+}
+
+# game_start ARGS...: the game in the background, recording to $recording
+# (an older one removed: it would be waited on until the new one begins).
 recording="$work/recording.demo"
 game_start() {
-  rm -f "$recording.part"   # one a killed game left would be waited on
+  rm -f "$recording" "$recording.part"
   (cd "$QUORVEL_DATA" && exec "$QUORVEL_BIN" "$@" --record "$recording") >"$work/stdout" 2>"$work/stderr" &
   game=$!
   seen=0
@@ -73,4 +86,34 @@ wait_for() {
     sleep 0.1
   done
   fail "no '$1' in the recording after 120 s"
+}
+
+# frame_where DEMO AWK_TEST: the first frame whose state passes the test ($2
+# is the screen, $5 the phase, $12 the speed; see docs/demos.md).
+frame_where() { awk "/^frame/ { n++ } /^state/ && ($2) { print n; exit }" "$1"; }
+
+# shoot PNG DEMO FRAME SED GAME_ARGS...: the demo (edited by SED, its states
+# dropped) played up to FRAME, a run paused there; the game's window shot
+# once three more frames have shown the moment standing still (the
+# floodlights take the view a frame late).
+shoot() {
+  local png=$1 demo=$2 frame=$3 edit=$4 screen still
+  shift 4
+  screen=$(awk -v at="$frame" '/^frame/ { n++ } /^state/ && n == at { print $2 }' "$demo")
+  still="^state $screen "
+  sed -e "$edit" -e '/^state/d' "$demo" |
+    awk -v last="$frame" '!done { print } /^frame/ && ++n == last { done = 1 }' >"$work/cut.demo"
+  if [ "$screen" = run ]; then
+    echo "key 98" >>"$work/cut.demo"
+    still="^state run [a-z]* paused"
+  fi
+  # Frames enough to outlast any wait for the shot; the game is stopped after it.
+  awk 'BEGIN { while (n++ < 20000) print "frame 30" }' >>"$work/cut.demo"
+  game_start "$@" --timedemo "$work/cut.demo"
+  for _ in 1 2 3; do wait_for "$still"; done
+  import -silent -window "$(xdotool search --onlyvisible --name '^Quorvel$')" -strip \
+    -define png:exclude-chunks=date,time "$png"
+  local pid=$game
+  game_stop
+  wait "$pid" 2>/dev/null || true
 }
