@@ -84,8 +84,8 @@ TEST_F(RiderTest, FencesStopTheBoardFromEitherSideAtAnyStepLength) {
 }
 
 // Broken or extreme values: ground samples at the edge of range, a stalled clock, a step rate
-// too low for the slope easing, timing values past the int range, huge trick rates, a pose that
-// is not a number, a take-off from a standstill.
+// too low for the slope easing, timing values past the int range, a pose that is not a number,
+// a take-off from a standstill.
 TEST_F(RiderTest, BrokenAndExtremeValuesStayInRange) {
     using namespace riderMath;
     const ProbeResult steep{0, 0.946975946f, -0.321304619f};  // at this heading asin gets just past 1
@@ -126,15 +126,6 @@ TEST_F(RiderTest, BrokenAndExtremeValuesStayInRange) {
         EXPECT_EQ(s.timingValue, c.timing) << c.flyTime << " " << c.takeOffTime;
     }
 
-    fly(Vec3{0, 1000, 0}, 0.0f);
-    for (float rate : {1e9f, -3e8f, -1e-5f}) {  // a tiny backward turn must not round to 360
-        s.trickRotation = Vec3{};
-        s.spinRate = rate;
-        s.flipRate = -rate;
-        rider.update();
-        const Vec3& t = s.trickRotation;
-        EXPECT_TRUE(t.y >= 0 && t.y < 360 && t.z >= 0 && t.z < 360) << rate << ": " << t.y << " " << t.z;
-    }
     fly(Vec3{4, 5, 6}, 10.0f);
     s.onLip = true;
     s.position.y = s.speed = NAN;
@@ -181,22 +172,8 @@ TEST_F(RiderTest, TheApproachTurnsTricksTowardALandablePoseWhicheverWayTheyTurn)
     EXPECT_NEAR(s.rotation.z, 0.0f, 1e-4f);
 }
 
-// Each control at the edges of its window: a click as the pop window closes still counts (for
-// nothing), a hair later it is no pop at all; the trick dial counts only while the window opens.
-TEST_F(RiderTest, ControlsActOnlyInsideTheirWindows) {
-    const struct {
-        float flyTime;
-        bool counts;
-        float jumpPower;
-    } pops[] = {{0.125f, true, 1.4f}, {0.25f, true, 1.0f}, {0.2525f, false, 1.0f}};
-    for (const auto& c : pops) {
-        fly(Vec3{0, 100, 0}, 10.0f);  // a pop window of 0.25 seconds
-        s.flyTime = c.flyTime;
-        testing::internal::CaptureStdout();
-        rider.pop();
-        const bool printed = !testing::internal::GetCapturedStdout().empty();
-        EXPECT_TRUE(printed == c.counts && s.jumpPower == c.jumpPower) << c.flyTime << ": " << s.jumpPower;
-    }
+// The trick dial counts only while the trick window opens, not once the bar turns green.
+TEST_F(RiderTest, TheTrickDialActsOnlyInsideItsWindow) {
     const std::pair<int, bool> dials[] = {{0, false}, {1, true}, {99, true}, {100, false}, {150, false}};
     for (const auto& [timing, counts] : dials) {
         rider.reset();
