@@ -84,8 +84,8 @@ TEST_F(RiderTest, FencesStopTheBoardFromEitherSideAtAnyStepLength) {
 }
 
 // Broken or extreme values: ground samples at the edge of range, a stalled clock, a step rate
-// too low for the slope easing, timing values past the int range, a pose that is not a number,
-// a take-off from a standstill.
+// too low for the slope easing, timing values past the int range, huge trick rates, a pose that
+// is not a number, a take-off from a standstill.
 TEST_F(RiderTest, BrokenAndExtremeValuesStayInRange) {
     using namespace riderMath;
     const ProbeResult steep{0, 0.946975946f, -0.321304619f};  // at this heading asin gets just past 1
@@ -126,6 +126,15 @@ TEST_F(RiderTest, BrokenAndExtremeValuesStayInRange) {
         EXPECT_EQ(s.timingValue, c.timing) << c.flyTime << " " << c.takeOffTime;
     }
 
+    fly(Vec3{0, 1000, 0}, 0.0f);
+    for (float rate : {1e9f, -3e8f, -1e-5f}) {  // a tiny backward turn must not round to 360
+        s.trickRotation = Vec3{};
+        s.spinRate = rate;
+        s.flipRate = -rate;
+        rider.update();
+        const Vec3& t = s.trickRotation;
+        EXPECT_TRUE(t.y >= 0 && t.y < 360 && t.z >= 0 && t.z < 360) << rate << ": " << t.y << " " << t.z;
+    }
     fly(Vec3{4, 5, 6}, 10.0f);
     s.onLip = true;
     s.position.y = s.speed = NAN;
