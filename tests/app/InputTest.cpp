@@ -72,7 +72,9 @@ TEST_F(InputTest, ReleasingAButtonMovesTheSteeringReference) {
 
 // The next run's q would otherwise switch the floodlights on in the menu.
 TEST_F(InputTest, LeavingANightRunPutsTheDayBack) {
-    for (unsigned char key : {'s', 'n', 'q', 's', 'q'}) keyboard(key, 0, 0);
+    for (unsigned char key : {'s', 'n'}) keyboard(key, 0, 0);
+    EXPECT_TRUE(world->isNight());
+    for (unsigned char key : {'q', 's', 'q'}) keyboard(key, 0, 0);
     EXPECT_FALSE(world->isNight());
 }
 
@@ -87,4 +89,15 @@ TEST_F(InputTest, SteeringCountsThePixelsOfA1024LineScreen) {
         EXPECT_FLOAT_EQ(world->rider->rotation().y, degrees) << width << " x " << height;
     }
     window->resize(1024, 768);
+}
+
+// While the trick window is open a drag right dials spin and a drag down a forward flip.
+TEST_F(InputTest, ADragRightSpinsAndADragDownFlipsForward) {
+    keyboard('s', 0, 0);
+    RiderState& s = world->rider->state();
+    s.airborne = true;
+    s.timingValue = 50;
+    motion(512, 384);
+    motion(712, 584);
+    EXPECT_TRUE(s.spinRate > 0 && s.flipRate > 0) << s.spinRate << " " << s.flipRate;
 }

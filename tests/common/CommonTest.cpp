@@ -1,19 +1,6 @@
-#include "common/DataFile.h"
 #include "common/Random.h"
-#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
-
-TEST(DataFile, MapsBackslashesAndOpensBothSpellings) {
-    EXPECT_EQ(DataFile::hostPath("models\\kicka.txt"), "models/kicka.txt");
-
-    TempDir dir;
-    dir.write("models/a.txt", std::string("x"));
-    std::FILE* file = DataFile::open((dir.path() + "\\models\\a.txt").c_str(), "rb");
-    ASSERT_NE(file, nullptr);
-    std::fclose(file);
-    EXPECT_TRUE(DataFile::hostPath(nullptr).empty() && DataFile::open(nullptr, "rb") == nullptr);
-}
 
 // The classic generator's first values from state 1 (the rider's wobble and the sprays were
 // tuned on it, and the recorded demos replay it), and a state taken back repeats the sequence.

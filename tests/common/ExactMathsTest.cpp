@@ -42,10 +42,7 @@ double worstUlps(const Function& f) {
             if (!(x >= f.low && x <= f.high)) continue;
         }
         const double error = ulpsFrom(f.ours(x), f.exact(x));
-        if (!(error <= worst)) {
-            worst = error;
-            worstAt = x;
-        }
+        if (!(error <= worst)) worst = error, worstAt = x;
     }
     EXPECT_LT(worst, 1.0) << f.name << "(" << std::hexfloat << worstAt << ")";
     return worst;

@@ -1,6 +1,4 @@
-// The snow sprays: how they use the shared random sequence, what any order of draws does to
-// the particles, and the GL state they give back.
-#include "common/Random.h"
+// The snow sprays: what any order of draws does to the particles, and the GL state they give back.
 #include "effects/CrashSpray.h"
 #include "effects/SlopeSpray.h"
 #include "support/GlContext.h"
@@ -25,46 +23,6 @@ GLint integer(GLenum name) {
 
 std::array<float, 15> fields(const P& p) {
     return {p.life, p.fade, p.x, p.y, p.z, p.xi, p.yi, p.zi, p.xg, p.yg, p.zg, p.size, p.splitA, p.splitB, p.r};
-}
-
-// The fill draws R = rand() % 100 for fade, [xi, yi, zi], x, [y], z, size and splitA in turn, and
-// each field is a fixed increasing or decreasing function of its own draw: a straight line
-// through the particles with the lowest and the highest draw holds every other one.
-void expectFillInDrawOrder(const SprayConstants& c, const std::vector<P>& pool, uint32_t before, uint32_t after) {
-    std::vector<float P::*> order = {&P::fade};
-    if (c.startsMoving) order.insert(order.end(), {&P::xi, &P::yi, &P::zi});
-    order.push_back(&P::x);
-    if (c.startsAtRandomHeight) order.push_back(&P::y);
-    order.insert(order.end(), {&P::z, &P::size, &P::splitA});
-    std::vector<int> r(pool.size() * order.size());
-    Random::setState(before);
-    for (int& value : r) value = Random::rand() % 100;
-    EXPECT_EQ(Random::state(), after) << "the fill draws once per field";
-    for (size_t k = 0; k < order.size(); ++k) {
-        const auto draw = [&](size_t i) { return r[i * order.size() + k]; };
-        size_t low = 0, high = 0;
-        for (size_t i = 0; i < pool.size(); ++i) {
-            if (draw(i) < draw(low)) low = i;
-            if (draw(i) > draw(high)) high = i;
-        }
-        const float f0 = pool[low].*order[k], slope = (pool[high].*order[k] - f0) / (draw(high) - draw(low));
-        ASSERT_NE(slope, 0.0f) << k;
-        for (size_t i = 0; i < pool.size(); ++i) {
-            const float f = pool[i].*order[k];
-            ASSERT_NEAR(f, f0 + slope * (draw(i) - draw(low)), 1e-5f * (1 + std::fabs(f))) << "field " << k << " " << i;
-        }
-    }
-}
-
-TEST(Spray, FillsDrawEachFieldFromItsPlaceInTheSequence) {
-    REQUIRE_GL_CONTEXT();
-    Random::setState(0x2468ACE1u);
-    const SlopeSpray slope(picture);
-    const uint32_t between = Random::state();
-    const CrashSpray crash(picture);
-    const uint32_t after = Random::state();  // the checks below draw from the generator again
-    expectFillInDrawOrder(slope.constants(), slope.particles(), 0x2468ACE1u, between);
-    expectFillInDrawOrder(crash.constants(), crash.particles(), between, after);
 }
 
 // Draws in a random order of sprays, speeds (any float) and pauses. Every particle stays finite

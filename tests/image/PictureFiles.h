@@ -47,24 +47,10 @@ inline Bytes pcx(unsigned width, unsigned height, const Bytes& data, Bytes palet
 // An 18-byte TGA header, an ID field of idLength bytes and mapEntries 24-bit colour map entries, then the body.
 inline Bytes tga(int type, unsigned width, unsigned height, int bits, const Bytes& body, int idLength = 0,
                  int mapEntries = 0) {
-    Bytes out = {Byte(idLength),
-                 Byte(mapEntries ? 1 : 0),
-                 Byte(type),
-                 0,
-                 0,
-                 Byte(mapEntries),
-                 Byte(mapEntries >> 8),
-                 Byte(mapEntries ? 24 : 0),
-                 0,
-                 0,
-                 0,
-                 0,
-                 Byte(width),
-                 Byte(width >> 8),
-                 Byte(height),
-                 Byte(height >> 8),
-                 Byte(bits),
-                 0};
+    Bytes out =
+        with(with(Bytes(18), 0, idLength | (mapEntries ? 1 : 0) << 8 | type << 16, 3), 12, width | height << 16);
+    out = with(out, 5, mapEntries | (mapEntries ? 24 : 0) << 16, 3);
+    out[16] = Byte(bits);
     out.resize(out.size() + static_cast<std::size_t>(idLength + 3 * mapEntries), 0xAA);
     out.insert(out.end(), body.begin(), body.end());
     return out;

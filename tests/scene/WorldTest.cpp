@@ -10,7 +10,7 @@
 
 #include <filesystem>
 
-// The lamps are rebuilt switched off at a reset, but night lighting stays as the player left it.
+// The lamps face the course and are rebuilt switched off at a reset, but night lighting stays as the player left it.
 // Frames riding, paused, crashed (turned the other way round) and in the air, by day and by
 // night, leave the scene state, the matrix stack and the view as they found them; a paused
 // frame moves no spray, so it draws nothing from the shared random sequence.
@@ -20,7 +20,14 @@ TEST(World, NightLightingSurvivesAResetAndFramesHandBackTheStateAndTheView) {
     std::filesystem::current_path(TestPaths::data());
     World world;
     std::filesystem::current_path(previous);
+    glLoadIdentity();
     world.reset(1024.0f, 768.0f);
+    for (int i = 1; i <= 7; ++i) {  // under an identity view each lamp's spot shines across the course's middle
+        GLfloat at[4], to[3];
+        glGetLightfv(GL_LIGHT0 + i, GL_POSITION, at);
+        glGetLightfv(GL_LIGHT0 + i, GL_SPOT_DIRECTION, to);
+        EXPECT_TRUE(at[2] * to[2] < 0 && to[1] < 0) << "lamp " << i;
+    }
     const auto lit = [](bool night) {  // the day light off and every lamp's light on, or the other way round
         bool agrees = glIsEnabled(GL_LIGHT0) != night;
         for (int i = 1; i <= 7; ++i) agrees = agrees && glIsEnabled(GL_LIGHT0 + i) == night;
