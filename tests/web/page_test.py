@@ -51,18 +51,14 @@ def desktop_play(demo, recording):
 
 
 class Page(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        cls.site = browser.Site()
-        cls.browser = browser.Browser(cls.site)
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.browser.close()
-        cls.site.close()
+    # A browser each: a page after the locked session may not draw again in time.
+    def setUp(self):
+        self.site = browser.Site()
+        self.browser = browser.Browser(self.site)
 
     def tearDown(self):
-        self.browser.driver.set_window_size(1280, 1024)
+        self.browser.close()
+        self.site.close()
 
     def test_menu_fills_the_page_and_follows_it(self):
         self.browser.open()
