@@ -272,18 +272,9 @@ void pixelStore() {
 // string one glCallLists from a list base, blended over a background.
 void font() {
     flat(32.0, 0.2f, 0.1f, 0.3f);
-    const int cell = 8;
-    const int side = 16 * cell;
-    std::vector<unsigned char> glyphs(side * side * 4);
-    for (int y = 0; y < side; ++y) {
-        for (int x = 0; x < side; ++x) {
-            const int glyph = y / cell * 16 + x / cell;
-            const bool ink = ((glyph * 7 + x % cell * 3 + y % cell * 5) % 4 == 0) || x % cell == 1;
-            unsigned char* p = &glyphs[(static_cast<std::size_t>(y) * side + x) * 4];
-            p[0] = p[1] = p[2] = 255;
-            p[3] = ink ? 255 : 0;
-        }
-    }
+    // Glyphs of ramps and stripes, a colour and a translucency of their own each.
+    const int side = 128;
+    const std::vector<unsigned char> glyphs = picture(side, side, 4, side * 4);
     glEnable(GL_TEXTURE_2D);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
