@@ -9,10 +9,9 @@ checks it), and drags and steering count in shares of the window's height,
 so the run cannot differ. Two browsers share the demos, the longest first."""
 
 import os
-import queue
-import threading
 import time
 import unittest
+from concurrent.futures import ThreadPoolExecutor
 
 import browser
 
@@ -25,58 +24,42 @@ def pointer_positions(demo_text):
 
 
 def demos():
-    """(address, text, window) of every demo, the longest first; window None for its own size."""
+    """(address, text, scale) of every demo, the longest first; scale how many times smaller it plays."""
     found = []
     for name, folder in browser.DEMO_FOLDERS.items():
         for file in sorted(name for name in os.listdir(folder) if name.endswith(".demo")):
             with open(os.path.join(folder, file)) as demo:
-                text = demo.read()
-            width, height = (int(v) for v in next(r for r in text.splitlines() if r.startswith("window ")).split()[1:])
-            scale = SMALLER.get(name)
-            window = "%dx%d" % (width // scale, height // scale) if scale else None
-            found.append(("demos/%s/%s" % (name, file), text, window, scale))
+                found.append(("demos/%s/%s" % (name, file), demo.read(), SMALLER.get(name, 1)))
     return sorted(found, key=lambda demo: -browser.frames_in(demo[1]))
+
+
+def play(site, share):
+    """What the page reported for each demo of a share, and the console's errors, in one browser."""
+    chromium = browser.Browser(site)
+    try:
+        played = []
+        for address, text, scale in share:
+            width, height = (int(v) // scale for v in next(r for r in text.splitlines() if "window " in r).split()[1:])
+            page = chromium.play(address, "%dx%d" % (width, height))
+            played.append((address, text, scale, width, page, chromium.errors()))
+        return played
+    finally:
+        chromium.close()
 
 
 class Demos(unittest.TestCase):
     def test_every_demo_plays_to_its_end_in_step(self):
         site = browser.Site()
-        todo = queue.Queue()
-        for demo in demos():
-            todo.put(demo)
-        played = {}
-
-        def player():
-            chromium = browser.Browser(site)
-            try:
-                while True:
-                    try:
-                        address, text, window, scale = todo.get_nowait()
-                    except queue.Empty:
-                        return
-                    start = time.monotonic()
-                    page = chromium.play(address, window)
-                    played[address] = (page, chromium.errors(), time.monotonic() - start)
-            finally:
-                chromium.close()
-
-        start = time.monotonic()
-        players = [threading.Thread(target=player) for _ in range(2)]
-        for thread in players:
-            thread.start()
-        for thread in players:
-            thread.join()
+        found, start = demos(), time.monotonic()
+        with ThreadPoolExecutor(2) as pool:
+            played = sum(pool.map(lambda share: play(site, share), [found[0::2], found[1::2]]), [])
         site.close()
         print("%d demos in %.0f s" % (len(played), time.monotonic() - start))
-        for address, text, window, scale in demos():
+        for address, text, scale, width, page, errors in played:
             with self.subTest(demo=address):
-                if scale:
-                    width, height = (int(v) for v in window.split("x"))
-                    off = [(x, y) for x, y in pointer_positions(text) if (x - width * scale // 2) % scale or y % scale]
-                    self.assertEqual(off, [], "pointer positions that land between pixels at %s" % window)
-                page, errors, seconds = played[address]
-                figures = [line for line in page["stdout"] if browser.FIGURES.match(line)]
-                print("%s%s: %s (%.0f s)" % (address, " at " + window if window else "", figures, seconds))
+                print(address, [line for line in page["stdout"] if browser.FIGURES.match(line)])
+                off = [(x, y) for x, y in pointer_positions(text) if (x - width * scale // 2) % scale or y % scale]
+                self.assertEqual(off, [], "pointer positions between pixels %d times smaller" % scale)
                 self.assertEqual(browser.faults_of_play(page, browser.frames_in(text)), [], page["stderr"])
                 self.assertEqual(errors, [])
 
