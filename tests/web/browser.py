@@ -10,7 +10,6 @@ import re
 import shutil
 import tempfile
 import threading
-import unittest
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
@@ -34,6 +33,11 @@ def frames_in(demo_text):
     return sum(1 for line in demo_text.splitlines() if line.split()[:1] == ["frame"])
 
 
+class Quiet(http.server.SimpleHTTPRequestHandler):
+    def log_message(self, *args):
+        pass
+
+
 class Site:
     """build-web at the root, the demo folders under demos/, and a folder of
     the test's own under made/."""
@@ -41,28 +45,22 @@ class Site:
     def __init__(self):
         if not os.path.exists(os.path.join(BUILD, "quorvel.wasm")):
             raise RuntimeError("no browser build in %s: run scripts/web.sh --build" % BUILD)
-        self.made = tempfile.mkdtemp(prefix="quorvel-web-")
-        roots = [("/demos/%s/" % name, folder) for name, folder in DEMO_FOLDERS.items()] + [("/made/", self.made)]
-
-        class Handler(http.server.SimpleHTTPRequestHandler):
-            def translate_path(self, path):
-                plain = path.split("?", 1)[0]
-                for prefix, folder in roots:
-                    if plain.startswith(prefix):
-                        return os.path.join(folder, os.path.basename(plain))
-                return super().translate_path(path)
-
-            def log_message(self, *args):
-                pass
-
-        self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(Handler, directory=BUILD))
+        self.root = tempfile.mkdtemp(prefix="quorvel-web-")
+        self.made = os.path.join(self.root, "made")
+        os.makedirs(os.path.join(self.root, "demos"))
+        os.mkdir(self.made)
+        for name in os.listdir(BUILD):
+            os.symlink(os.path.join(BUILD, name), os.path.join(self.root, name))
+        for name, folder in DEMO_FOLDERS.items():
+            os.symlink(folder, os.path.join(self.root, "demos", name))
+        self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), functools.partial(Quiet, directory=self.root))
         threading.Thread(target=self.server.serve_forever, daemon=True).start()
         self.address = "http://127.0.0.1:%d/" % self.server.server_address[1]
 
     def close(self):
         self.server.shutdown()
         self.server.server_close()
-        shutil.rmtree(self.made, ignore_errors=True)
+        shutil.rmtree(self.root, ignore_errors=True)
 
 
 class Browser:
@@ -91,46 +89,21 @@ class Browser:
             "quorvel.when%s(() => done(JSON.parse(JSON.stringify(quorvel))));" % what
         )
 
+    def play(self, address, window=None):
+        """Plays a demo of the site as a timed demo; what the page reports at its end."""
+        self.open("?timedemo=" + address + ("&window=" + window if window else ""))
+        return self.wait("Finished")
+
     def errors(self):
         """The console's errors since the last call."""
         return [entry["message"] for entry in self.driver.get_log("browser") if entry["level"] == "SEVERE"]
 
 
-class TimedDemos(unittest.TestCase):
-    """Every demo of a folder (FOLDER, a key of DEMO_FOLDERS) plays to its end
-    in the page as a timed demo, prints its figures and leaves no error in
-    the console. A demo that goes out of step is reported, not failed, for now.
-    WINDOW: "recorded" plays each at the size it was recorded at, WxH at that
-    size (the pointer scaled, the steering not: the run may differ)."""
-
-    FOLDER = None
-    WINDOW = "recorded"
-
-    @classmethod
-    def setUpClass(cls):
-        cls.site = Site()
-        cls.browser = Browser(cls.site)
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.browser.close()
-        cls.site.close()
-
-    def play_every_demo(self):
-        size = "" if self.WINDOW == "recorded" else "&window=" + self.WINDOW
-        folder = DEMO_FOLDERS[self.FOLDER]
-        for file in sorted(name for name in os.listdir(folder) if name.endswith(".demo")):
-            address = "demos/%s/%s" % (self.FOLDER, file)
-            with self.subTest(demo=address):
-                with open(os.path.join(folder, file)) as demo:
-                    frames = frames_in(demo.read())
-                self.browser.open("?timedemo=%s%s" % (address, size))
-                page = self.browser.wait("Finished")
-                self.assertEqual(page["status"], 0, page["stderr"])
-                figures = [match for match in map(FIGURES.match, page["stdout"]) if match]
-                self.assertEqual([int(match.group(1)) for match in figures], [frames], page["stdout"])
-                print("%s: %s" % (address, figures[0].group(0)))
-                for line in page["stderr"]:
-                    if OUT_OF_STEP in line:
-                        print("%s: %s" % (address, line))
-                self.assertEqual(self.browser.errors(), [])
+def faults_of_play(page, frames):
+    """What went wrong in a timed demo of so many frames the page played: an
+    exit status other than 0, figures for another number of frames, a frame
+    whose state is not the recorded one (the game says so on stderr)."""
+    figures = [int(match.group(1)) for match in map(FIGURES.match, page["stdout"]) if match]
+    faults = [] if page["status"] == 0 else ["exit status %s" % page["status"]]
+    faults += [] if figures == [frames] else ["figures for %s frames, not %d" % (figures, frames)]
+    return faults + [line for line in page["stderr"] if OUT_OF_STEP in line or "recorded:" in line]

@@ -26,24 +26,18 @@ bool gles2Context() {
             reinterpret_cast<PFNEGLGETPLATFORMDISPLAYEXTPROC>(eglGetProcAddress("eglGetPlatformDisplayEXT"));
         if (!platformDisplay) return false;
         EGLDisplay display = platformDisplay(EGL_PLATFORM_SURFACELESS_MESA, EGL_DEFAULT_DISPLAY, nullptr);
-        const EGLint wanted[] = {EGL_SURFACE_TYPE,
-                                 EGL_PBUFFER_BIT,
-                                 EGL_RENDERABLE_TYPE,
-                                 EGL_OPENGL_ES2_BIT,
-                                 EGL_RED_SIZE,
-                                 8,
-                                 EGL_GREEN_SIZE,
-                                 8,
-                                 EGL_BLUE_SIZE,
-                                 8,
-                                 EGL_DEPTH_SIZE,
-                                 24,
-                                 EGL_NONE};
+        const EGLint wanted[][2] = {{EGL_SURFACE_TYPE, EGL_PBUFFER_BIT},
+                                    {EGL_RENDERABLE_TYPE, EGL_OPENGL_ES2_BIT},
+                                    {EGL_RED_SIZE, 8},
+                                    {EGL_GREEN_SIZE, 8},
+                                    {EGL_BLUE_SIZE, 8},
+                                    {EGL_DEPTH_SIZE, 24},
+                                    {EGL_NONE, 0}};
         const EGLint size[] = {EGL_WIDTH, sceneSize, EGL_HEIGHT, sceneSize, EGL_NONE};
         const EGLint version[] = {EGL_CONTEXT_CLIENT_VERSION, 2, EGL_NONE};
         EGLConfig config = nullptr;
         EGLint count = 0;
-        if (!eglInitialize(display, nullptr, nullptr) || !eglChooseConfig(display, wanted, &config, 1, &count) ||
+        if (!eglInitialize(display, nullptr, nullptr) || !eglChooseConfig(display, wanted[0], &config, 1, &count) ||
             count < 1 || !eglBindAPI(EGL_OPENGL_ES_API))
             return false;
         EGLSurface surface = eglCreatePbufferSurface(display, config, size);
@@ -85,17 +79,8 @@ Pixels reference(const char* scene) {
     return drawn ? pixels : Pixels();
 }
 
-void save(const std::string& name, const Pixels& pixels) {
-    FILE* file = std::fopen(name.c_str(), "wb");
-    if (!file) return;
-    std::fprintf(file, "P6 %d %d 255\n", sceneSize, sceneSize);
-    for (int y = sceneSize - 1; y >= 0; --y) std::fwrite(&pixels[y * sceneSize * 3u], 3, sceneSize, file);
-    std::fclose(file);
-}
-
 // Every channel within tolerance of Mesa's, but for at most a share of the
-// pixels (where an edge or a texel falls a hair the other way); both pictures
-// are left in the working folder when they differ more.
+// pixels (where an edge or a texel falls a hair the other way).
 void expectAlike(const char* scene, int tolerance, double share) {
     ASSERT_TRUE(gles2Context()) << "no GLES 2 context on Mesa's surfaceless EGL";
     const Pixels want = reference(scene);
@@ -111,10 +96,6 @@ void expectAlike(const char* scene, int tolerance, double share) {
     }
     std::printf("%s: %d pixels off by more than %d, the worst by %d\n", scene, off, tolerance, worst);
     EXPECT_LE(off, share * sceneSize * sceneSize) << scene << ": the worst pixel is off by " << worst;
-    if (off > share * sceneSize * sceneSize) {
-        save(std::string("fixedgl-") + scene + "-mesa.ppm", want);
-        save(std::string("fixedgl-") + scene + "-layer.ppm", got);
-    }
 }
 
 }  // namespace
@@ -122,9 +103,6 @@ void expectAlike(const char* scene, int tolerance, double share) {
 TEST(FixedGl, SpotLightsAttenuatedInTheirConesLightASnowField) { expectAlike("spot pool", 4, 0.001); }
 TEST(FixedGl, MaterialsLocalAndDirectionalLightsAndMatrices) { expectAlike("materials", 4, 0.001); }
 TEST(FixedGl, ColourMaterialTracksAndLeavesItsColour) { expectAlike("colour material", 4, 0.001); }
-TEST(FixedGl, GluMipmapsClampAndIncompleteTextures) { expectAlike("mipmaps", 4, 0.001); }
+TEST(FixedGl, GluMipmapsAndIncompleteTextures) { expectAlike("mipmaps", 4, 0.001); }
 TEST(FixedGl, PixelStoreRowLengthSkipsAlignmentAndGluScaling) { expectAlike("pixel store", 4, 0.001); }
 TEST(FixedGl, DisplayListFontBlended) { expectAlike("font", 4, 0.001); }
-TEST(FixedGl, HudGaugesLinesAndTranslucentQuads) { expectAlike("hud", 4, 0.001); }
-TEST(FixedGl, TheGameByDay) { expectAlike("day", 4, 0.001); }
-TEST(FixedGl, TheGameByNight) { expectAlike("night", 4, 0.001); }

@@ -1,19 +1,12 @@
 #include "Scenes.h"
 
-#include "app/Camera.h"
-#include "common/Random.h"
-#include "rider/Rider.h"
 #include "scene/Floodlight.h"
-#include "scene/World.h"
-#include "ui/BalanceGauge.h"
-#include "ui/TimingGauge.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
 
 #include <cmath>
 #include <cstring>
-#include <filesystem>
 #include <vector>
 
 namespace {
@@ -100,17 +93,26 @@ GLuint newTexture(GLint minFilter) {
     return texture;
 }
 
-void quad2d(float x, float y, float size) {
+// A square of the given side at (x, y), showing the texture's square of side
+// step at (s, t).
+void quad2d(float x, float y, float size, float s = 0.0f, float t = 0.0f, float step = 1.0f) {
     glBegin(GL_QUADS);
-    glTexCoord2f(0.0f, 0.0f);
-    glVertex2f(x, y);
-    glTexCoord2f(1.0f, 0.0f);
-    glVertex2f(x + size, y);
-    glTexCoord2f(1.0f, 1.0f);
-    glVertex2f(x + size, y + size);
-    glTexCoord2f(0.0f, 1.0f);
-    glVertex2f(x, y + size);
+    const int corners[4][2] = {{0, 0}, {1, 0}, {1, 1}, {0, 1}};
+    for (const auto& c : corners) {
+        glTexCoord2f(s + step * static_cast<float>(c[0]), t + step * static_cast<float>(c[1]));
+        glVertex2f(x + size * static_cast<float>(c[0]), y + size * static_cast<float>(c[1]));
+    }
     glEnd();
+}
+
+// A flat frame of the given side in scene units, cleared to a colour.
+void flat(double side, float red, float green, float blue) {
+    frame(red, green, blue);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glOrtho(0.0, side, 0.0, side, -1.0, 1.0);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
 }
 
 // Two of the game's lamps by night, their spot lights on a snow field.
@@ -200,8 +202,8 @@ void colourMaterial() {
 }
 
 // A receding floor with GLU's mipmaps of a picture of no power-of-two size,
-// a clamped picture beside it, and two textures GL can't use (no picture; a
-// mipmap filter with one level), which draw as if texturing were off.
+// and two textures GL can't use (no picture; a mipmap filter with one
+// level), which draw as if texturing were off.
 void mipmaps() {
     frame(0.5f, 0.6f, 0.7f);
     view(0.0, 4.0, 12.0, 0.0, 0.0, -30.0);
@@ -220,18 +222,7 @@ void mipmaps() {
 
     glDisable(GL_LIGHTING);
     glColor3f(1.0f, 0.8f, 0.6f);
-    newTexture(GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
     const std::vector<unsigned char> sidePicture = picture(64, 64, 3, 64 * 3);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, 64, 64, 0, GL_RGB, GL_UNSIGNED_BYTE, sidePicture.data());
-    glBegin(GL_QUADS);
-    const float corners[4][2] = {{0.01f, 0.01f}, {0.99f, 0.01f}, {0.99f, 0.99f}, {0.01f, 0.99f}};
-    for (const auto& c : corners) {
-        glTexCoord2f(c[0], c[1]);
-        glVertex3f(-5.0f + 4.0f * c[0], 1.0f + 3.0f * c[1], 0.0f);
-    }
-    glEnd();
     newTexture(GL_LINEAR);
     quad2d(0.0f, 1.0f, 2.0f);
     newTexture(GL_LINEAR_MIPMAP_NEAREST);
@@ -243,12 +234,7 @@ void mipmaps() {
 // Pictures read through the unpack store (row length, skips, alignment, saved
 // and put back by the client attribute stack) and scaled by GLU, down and up.
 void pixelStore() {
-    frame(0.0f, 0.0f, 0.0f);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(0.0, 4.0, 0.0, 4.0, -1.0, 1.0);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
+    flat(4.0, 0.0f, 0.0f, 0.0f);
     glEnable(GL_TEXTURE_2D);
 
     newTexture(GL_NEAREST);
@@ -285,24 +271,10 @@ void pixelStore() {
 // The game's way with text: a glyph a display list, each moving the pen, a
 // string one glCallLists from a list base, blended over a background.
 void font() {
-    frame(0.2f, 0.1f, 0.3f);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(0.0, 32.0, 0.0, 32.0, -1.0, 1.0);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    const int cell = 8;
-    const int side = 16 * cell;
-    std::vector<unsigned char> glyphs(side * side * 4);
-    for (int y = 0; y < side; ++y) {
-        for (int x = 0; x < side; ++x) {
-            const int glyph = y / cell * 16 + x / cell;
-            const bool ink = ((glyph * 7 + x % cell * 3 + y % cell * 5) % 4 == 0) || x % cell == 1;
-            unsigned char* p = &glyphs[(static_cast<std::size_t>(y) * side + x) * 4];
-            p[0] = p[1] = p[2] = 255;
-            p[3] = ink ? 255 : 0;
-        }
-    }
+    flat(32.0, 0.2f, 0.1f, 0.3f);
+    // Glyphs of ramps and stripes, a colour and a translucency of their own each.
+    const int side = 128;
+    const std::vector<unsigned char> glyphs = picture(side, side, 4, side * 4);
     glEnable(GL_TEXTURE_2D);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
@@ -315,16 +287,7 @@ void font() {
         const float t = static_cast<float>(glyph / 16) * step;
         glNewList(base + glyph, GL_COMPILE);
         {
-            glBegin(GL_QUADS);
-            glTexCoord2f(s, t);
-            glVertex2i(0, 0);
-            glTexCoord2f(s + step, t);
-            glVertex2i(16, 0);
-            glTexCoord2f(s + step, t + step);
-            glVertex2i(16, 16);
-            glTexCoord2f(s, t + step);
-            glVertex2i(0, 16);
-            glEnd();
+            quad2d(0.0f, 0.0f, 16.0f, s, t, step);
             glTranslated(10.0, 0.0, 0.0);
         }
         glEndList();
@@ -344,88 +307,14 @@ void font() {
     glDeleteLists(base, 256);
 }
 
-// The game's HUD gauges, lines and translucent quads over a lit scene.
-void hud() {
-    frame(0.4f, 0.4f, 0.45f);
-    view(0.0, 8.0, 14.0, 0.0, 0.0, 0.0);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glEnable(GL_LIGHTING);
-    glEnable(GL_LIGHT0);
-    glEnable(GL_COLOR_MATERIAL);
-    glEnable(GL_DEPTH_TEST);
-    floor(-5.0f, -5.0f, 10.0f, 10, true);
-    TimingGauge timing;
-    BalanceGauge balance;
-    timing.reset(sceneSize, sceneSize);
-    balance.reset(sceneSize, sceneSize);
-    timing.draw(150);
-    balance.update(0.6f, -0.3f);
-    balance.draw(timing.getPanelCentreX(), timing.getPanelCentreY());
-}
-
-// Frames of the game itself, from its generated data, with the state its
-// window sets at start-up (the window's own code needs the window system).
-void world(bool night) {
-    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
-    glEnable(GL_CULL_FACE);
-    glCullFace(GL_FRONT);
-    glEnable(GL_DEPTH_TEST);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glEnable(GL_TEXTURE_2D);
-    const float noSpecular[4] = {0.0f, 0.0f, 0.0f, 1.0f};
-    glMaterialfv(GL_FRONT, GL_SPECULAR, noSpecular);
-    glMaterialf(GL_FRONT, GL_SHININESS, 1.0f);
-    const float grey[4] = {0.8f, 0.8f, 0.8f, 1.0f};
-    const float white[4] = {1.0f, 1.0f, 1.0f, 1.0f};
-    const float dayLight[4] = {0.0f, 500.0f, 0.0f, 1.0f};
-    glLightfv(GL_LIGHT0, GL_AMBIENT, grey);
-    glLightfv(GL_LIGHT0, GL_DIFFUSE, grey);
-    glLightfv(GL_LIGHT0, GL_SPECULAR, white);
-    glLightfv(GL_LIGHT0, GL_POSITION, dayLight);
-    glEnable(GL_LIGHT0);
-    glEnable(GL_LIGHTING);
-    glColorMaterial(GL_FRONT_AND_BACK, GL_AMBIENT_AND_DIFFUSE);
-    glEnable(GL_COLOR_MATERIAL);
-    glViewport(0, 0, sceneSize, sceneSize);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    gluPerspective(30.0, 1.0, 1.0, 800.0);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-
-    Random::setState(1);
-    const std::filesystem::path previous = std::filesystem::current_path();
-    std::filesystem::current_path(QUORVEL_DATA_DIR);
-    World world;
-    std::filesystem::current_path(previous);
-    world.reset(sceneSize, sceneSize);
-    if (night) world.toggleLights();
-    Camera camera;
-    for (int i = 0; i < 3; ++i) {
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-        glLoadIdentity();
-        camera.update(world.rider->position());
-        world.render();
-    }
-}
-
 }  // namespace
 
 bool drawScene(const char* name) {
     const struct {
         const char* name;
         void (*draw)();
-    } scenes[] = {{"spot pool", spotPool},
-                  {"materials", materials},
-                  {"colour material", colourMaterial},
-                  {"mipmaps", mipmaps},
-                  {"pixel store", pixelStore},
-                  {"font", font},
-                  {"hud", hud},
-                  {"day", [] { world(false); }},
-                  {"night", [] { world(true); }}};
+    } scenes[] = {{"spot pool", spotPool}, {"materials", materials},    {"colour material", colourMaterial},
+                  {"mipmaps", mipmaps},    {"pixel store", pixelStore}, {"font", font}};
     for (const auto& scene : scenes) {
         if (std::strcmp(scene.name, name) == 0) {
             scene.draw();
