@@ -58,6 +58,8 @@ FglContext* fglCreateContext(void) {
     return context;
 }
 
+void fglSetDrawing(int on) { Context::setDrawing(on != 0); }
+
 void fglMakeCurrent(FglContext* context) { Context::makeCurrent(context ? &context->context : nullptr); }
 
 void fglDestroyContext(FglContext* context) {

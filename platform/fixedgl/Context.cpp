@@ -9,6 +9,7 @@ namespace fixedgl {
 
 namespace {
 Context* active = nullptr;
+bool drawing = true;
 const int maxListNesting = 64;
 const int rgbaBytes = 4;
 }  // namespace
@@ -18,6 +19,8 @@ Context::Context() { renderer.currentViewport(viewportBox); }
 Context* Context::current() { return active; }
 
 void Context::makeCurrent(Context* context) { active = context; }
+
+void Context::setDrawing(bool on) { drawing = on; }
 
 void Context::error(GLenum code) {
     if (errorCode == GL_NO_ERROR) errorCode = code;
@@ -46,7 +49,7 @@ void Context::drawBatch() {
     draw.texture = texturingOn ? textures.drawable() : 0;
     draw.shading = lightingOn ? &lighting.shading() : nullptr;
     draw.shadingVersion = lighting.version();
-    renderer.draw(draw);
+    if (drawing) renderer.draw(draw);
     batch.clear();
 }
 

@@ -27,6 +27,8 @@ public:
 
     static Context* current();
     static void makeCurrent(Context* context);
+    // Off, every context keeps all its state but hands no batch to GLES.
+    static void setDrawing(bool on);
 
     // Runs a listable call, or records it while a display list is compiled.
     template <typename Call>

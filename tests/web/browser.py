@@ -89,9 +89,10 @@ class Browser:
             "quorvel.when%s(() => done(JSON.parse(JSON.stringify(quorvel))));" % what
         )
 
-    def play(self, address, window=None):
-        """Plays a demo of the site as a timed demo; what the page reports at its end."""
-        self.open("?timedemo=" + address + ("&window=" + window if window else ""))
+    def play(self, address, options=""):
+        """Plays a demo of the site as a timed demo (OPTIONS: more of the
+        address's query); what the page reports at its end."""
+        self.open("?timedemo=" + address + options)
         return self.wait("Finished")
 
     def errors(self):

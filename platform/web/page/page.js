@@ -1,6 +1,6 @@
 // The page around the game: loads it behind a progress bar, starts it with
 // what the address asks for (?play=FILE, ?timedemo=FILE, either with
-// &window=WxH, ?record), hands it
+// &window=WxH, and &draw=none for the states alone, ?record), hands it
 // the mouse on a click, and keeps what it printed in window.quorvel for
 // whoever watches: stdout and stderr lines, `finished` once it has quit, and
 // whenDrawn(callback) and whenFinished(callback) to wait on the first frame
@@ -109,6 +109,9 @@
   }
 
   function ready() {
+    // The game runs as ever, every frame's state held to the demo's, but
+    // the browser draws nothing: no picture to wait for.
+    if (params.get('draw') === 'none') Module._fglSetDrawing(0);
     show('progress', false);
     if (timed) {
       cover.hidden = true;

@@ -167,6 +167,9 @@ typedef struct FglContext FglContext;
 FglContext* fglCreateContext(void);  // and makes it current
 void fglMakeCurrent(FglContext* context);
 void fglDestroyContext(FglContext* context);  // its GLES context still current
+// 0: the game runs as ever but nothing is drawn (a demo checked for its
+// states alone, without the cost of a software rasteriser); 1: drawn again.
+void fglSetDrawing(int on);
 
 void fglMatrixMode(GLenum mode);
 void fglLoadIdentity(void);
