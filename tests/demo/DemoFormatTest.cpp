@@ -125,6 +125,8 @@ TEST(DemoFormat, ACutOffTailIsDroppedBackToTheLastWholeFrame) {
     }
     EXPECT_EQ(read(whole + "key 113\n").demo.events.back().kind, Kind::Key);  // a whole line stays
     EXPECT_EQ(read(whole + "key 113\n").demo.cutOffLine, 0);
+    // Cut inside its first line, a file has shown no header to trust.
+    EXPECT_NE(DemoFormat::read("quorvel-de").error.find("not a Quorvel demo"), std::string::npos);
 }
 
 TEST(DemoFormat, AFileLongerThanADemoMayBeIsRefusedAtTheLineThatPassesTheLimit) {

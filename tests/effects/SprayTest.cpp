@@ -56,6 +56,9 @@ TEST(Spray, AnyOrderOfDrawsKeepsParticlesFiniteNearByAndDyingAndGivesBackTheScen
             ASSERT_TRUE(ok) << "call " << call << " speed " << speed << " particle " << i;
         }
     }
+    // The crash cloud billows up; the ride's spray falls back into the snow.
+    for (const P& p : crash.particles()) EXPECT_GT(p.yg, 0.0f);
+    for (const P& p : slope.particles()) EXPECT_LT(p.yg, 0.0f);
     for (GLenum cap : caps) EXPECT_TRUE(glIsEnabled(cap)) << std::hex << cap;
     EXPECT_TRUE(integer(GL_CULL_FACE_MODE) == GL_FRONT && integer(GL_BLEND_SRC) == GL_SRC_ALPHA &&
                 integer(GL_BLEND_DST) == GL_ONE_MINUS_SRC_ALPHA);

@@ -22,6 +22,10 @@ TEST(Scenery, PicturesLoadAndDrawsGiveBackTheSceneState) {
     const std::filesystem::path previous = std::filesystem::current_path();
     std::filesystem::current_path(TestPaths::data());
     const Skybox sky;
+    GLint wrap[2] = {};  // the sky's last picture, clamped both ways: a repeat seams the box's edges
+    glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, &wrap[0]);
+    glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, &wrap[1]);
+    EXPECT_TRUE(wrap[0] == GL_CLAMP && wrap[1] == GL_CLAMP);
     const Banners banners;
     Kicker kicker;
     std::filesystem::current_path(previous);
