@@ -31,6 +31,8 @@ golden help screens "$(frame_where "$demos/screens.demo" '$2 == "help"')"
 golden start straight 20
 golden night-lip straight $((take_off - 2)) '/^key 115$/a key 110'
 golden flight spin360 $(($(frame_where "$demos/spin360.demo" '$5 == "approach"') + 8))
+# Sliding, the spray flying and no CRASH yet; then at rest with it.
+golden crash-slide quarter $(($(frame_where "$demos/quarter.demo" '$5 == "crash"') + 20))
 golden crash quarter $(($(frame_where "$demos/quarter.demo" '$5 == "crash" && $12 == 0') + 30))
 golden finish straight $finish
 # The camera turned round behind the rider, 22 steps of 4 degrees: the end wall.
