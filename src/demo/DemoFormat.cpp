@@ -17,7 +17,6 @@ using Phase = DemoState::Phase;
 
 const char* const magic = "quorvel-demo";
 constexpr int maxWindowSide = 16384;
-constexpr int maxFrameRate = 100000;
 constexpr int maxKey = 255;
 constexpr int maxButton = 15;
 
@@ -183,7 +182,7 @@ void Reader::readLine(const std::vector<std::string_view>& fields) {
         expectFields(fields, 2);
         if (width == 0) throw LineError{"a frame before any window line"};
         event.kind = Kind::Frame;
-        event.value = parseInt(fields[1], 1, maxFrameRate, "frame rate");
+        event.value = parseInt(fields[1], 1, DemoFormat::maxFrameRate, "frame rate");
         ++result.demo.frames;
     } else if (keyword == "state") {
         readState(fields);

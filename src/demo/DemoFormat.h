@@ -65,6 +65,8 @@ class DemoFormat {
 public:
     static constexpr int version = 1;
     static constexpr int maxLines = 2000000;
+    // The fastest frame rate a frame line may hold.
+    static constexpr int maxFrameRate = 100000;
     static constexpr std::size_t maxBytes = 64u << 20;
 
     // Reads a whole demo. Never trusts the text: a bad line gives an error
