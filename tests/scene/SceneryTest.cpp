@@ -2,11 +2,13 @@
 // state the draws give back.
 #include "image/Image.h"
 #include "scene/Banners.h"
+#include "scene/Floodlight.h"
 #include "scene/Kicker.h"
 #include "scene/Skybox.h"
 #include "support/GlContext.h"
 #include "support/TestPaths.h"
 
+#include <GL/glu.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -45,6 +47,40 @@ TEST(Scenery, PicturesLoadAndDrawsGiveBackTheSceneState) {
         for (GLenum cap : caps) EXPECT_TRUE(glIsEnabled(cap)) << draw << " " << std::hex << cap;
     }
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+}
+
+// Seen from below, unlit, a lamp's glass glows warm yellow while the lamp is on and is cold
+// white while it is off.
+TEST(Floodlight, GlassGlowsWarmOnlyWhileOn) {
+    REQUIRE_GL_CONTEXT();
+    Floodlight lamp(1);
+    const Floodlight::Geometry& shape = lamp.geometry();
+    Vec3 glass{0.0f, 0.0f, 0.0f};
+    for (const Vec3& corner : {shape.backFace[1], shape.backFace[2], shape.frontFace[1], shape.frontFace[2]})
+        glass = add(glass, Vec3{corner.x / 4, corner.y / 4, corner.z / 4});
+    const Vec3& down = shape.faceNormals[5];
+    const Vec3 eye = add(glass, Vec3{down.x * 2, down.y * 2, down.z * 2});
+    glDisable(GL_LIGHTING);
+    glDisable(GL_TEXTURE_2D);
+    glDisable(GL_CULL_FACE);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(30.0, 1.0, 0.1, 100.0);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    gluLookAt(eye.x, eye.y, eye.z, glass.x, glass.y, glass.z, 0.0, 0.0, 1.0);
+    for (bool on : {true, false}) {
+        on ? lamp.switchOn() : lamp.switchOff();
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        lamp.draw();
+        const std::vector<unsigned char> rgb = GlContext::readPixels();
+        const std::size_t middle = 3 * (GlContext::width() * (GlContext::height() / 2) + GlContext::width() / 2);
+        const int warmth = rgb[middle] - rgb[middle + 2];
+        EXPECT_TRUE(on ? warmth > 100 : warmth < 20) << on << " " << warmth;
+    }
+    glEnable(GL_LIGHTING);
+    glEnable(GL_TEXTURE_2D);
+    glEnable(GL_CULL_FACE);
 }
 
 }  // namespace
