@@ -6,13 +6,13 @@ namespace {
 
 using xcalls::Display;
 using xcalls::find;
+using xcalls::OpenDisplayFn;
 using xcalls::XWindow;
 
 // The GLX and Xlib calls, and the one event read.
 using GetCurrentDisplayFn = Display* (*)();
 using GetCurrentDrawableFn = XWindow (*)();
 using DisplayStringFn = char* (*)(Display*);
-using OpenDisplayFn = Display* (*)(const char*);
 using CloseDisplayFn = int (*)(Display*);
 using SelectInputFn = int (*)(Display*, XWindow, long);
 using PendingFn = int (*)(Display*);

@@ -10,6 +10,7 @@ namespace {
 
 using xcalls::Display;
 using xcalls::find;
+using xcalls::OpenDisplayFn;
 
 // Xlib's and the XFree86-VidMode extension's calls.
 struct ModeInfo {  // XF86VidModeModeInfo
@@ -20,7 +21,6 @@ struct ModeInfo {  // XF86VidModeModeInfo
     int privateSize;
     int* privateData;
 };
-using OpenDisplayFn = Display* (*)(const char*);
 using DefaultScreenFn = int (*)(Display*);
 using SyncFn = int (*)(Display*, int);
 using GetAllModeLinesFn = int (*)(Display*, int, int*, ModeInfo***);

@@ -9,6 +9,7 @@ namespace xcalls {
 
 using Display = void;
 using XWindow = unsigned long;
+using OpenDisplayFn = Display* (*)(const char*);
 
 template <typename Fn>
 Fn find(const char* name) {
