@@ -102,5 +102,4 @@ void expectAlike(const char* scene) {
 }  // namespace
 
 TEST(FixedGl, SpotAndDirectionalLightsMaterialsAndColourMaterial) { expectAlike("lit"); }
-TEST(FixedGl, MipmapsIncompleteTexturesPixelStoreAndGluScaling) { expectAlike("textures"); }
-TEST(FixedGl, DisplayListFontBlended) { expectAlike("font"); }
+TEST(FixedGl, MipmapsIncompleteTexturesPixelStoreGluScalingAndADisplayListFont) { expectAlike("textures"); }

@@ -160,7 +160,7 @@ void lit() {
 // then flat: two textures GL can't use (no picture; a mipmap filter with one
 // level), which draw as if texturing were off, pictures read through the
 // unpack store (row length, skips, alignment, saved and put back by the
-// client attribute stack) and scaled up by GLU.
+// client attribute stack) and scaled up by GLU; and text.
 void textures() {
     view(0.5f, 4.0, 12.0, 0.0, -30.0);
     glEnable(GL_TEXTURE_2D);
@@ -176,8 +176,8 @@ void textures() {
     glColor3f(1.0f, 0.8f, 0.6f);
     texture(GL_LINEAR);
     quad2d(0.1f, 2.1f, 0.8f);
-    const std::vector<unsigned char> side = picture(64, 64, 3, 64 * 3);
-    texture(GL_LINEAR_MIPMAP_NEAREST, 64, 64, side.data());
+    const std::vector<unsigned char> full = picture(64, 64, 3, 64 * 3);
+    texture(GL_LINEAR_MIPMAP_NEAREST, 64, 64, full.data());
     glColor3f(0.2f, 0.9f, 0.4f);
     quad2d(1.1f, 2.1f, 0.8f);
     glColor3f(1.0f, 1.0f, 1.0f);
@@ -199,17 +199,13 @@ void textures() {
     gluScaleImage(GL_RGB, 7, 5, GL_UNSIGNED_BYTE, small.data(), 16, 16, GL_UNSIGNED_BYTE, scaled.data());
     texture(GL_NEAREST, 16, 16, scaled.data());
     quad2d(4.1f, 0.1f, 1.8f);
-}
 
-// The game's way with text: a glyph a display list, each moving the pen, a
-// string one glCallLists from a list base, blended over a background.
-void font() {
-    view(0.2f, 0.0, 1.0, 0.0, 0.0);
+    // The game's way with text, above: a glyph a display list, each moving
+    // the pen, a string one glCallLists from a list base, blended. Glyphs of
+    // ramps and stripes, a colour and a translucency of their own each.
     flat(32.0);
-    // Glyphs of ramps and stripes, a colour and a translucency of their own each.
     const int side = 128;
     const std::vector<unsigned char> glyphs = picture(side, side, 4, side * 4);
-    glEnable(GL_TEXTURE_2D);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     texture(GL_LINEAR);
@@ -225,7 +221,7 @@ void font() {
     const char* lines[2] = {"Quorvel 2025!", "\xe9t\xe9 on snow"};
     for (int i = 0; i < 2; ++i) {
         glPushMatrix();
-        glTranslated(1.0, 20.0 - 12.0 * i, 0.0);
+        glTranslated(1.0, 25.0 - 7.0 * i, 0.0);
         glScalef(0.2f, 0.4f, 1.0f);
         glColor4f(1.0f, 0.9f - 0.5f * static_cast<float>(i), 0.3f, 1.0f - 0.4f * static_cast<float>(i));
         glListBase(base - 32 + 128 * static_cast<GLuint>(i));
@@ -241,7 +237,7 @@ bool drawScene(const char* name) {
     const struct {
         const char* name;
         void (*draw)();
-    } scenes[] = {{"lit", lit}, {"textures", textures}, {"font", font}};
+    } scenes[] = {{"lit", lit}, {"textures", textures}};
     for (const auto& scene : scenes) {
         if (std::strcmp(scene.name, name) == 0) {
             scene.draw();
