@@ -97,7 +97,7 @@ void flat(double side) {
 
 // Two of the game's lamps by night (attenuated spot lights) and a sideways
 // directional light on a snow field of colour-tracking ambient and diffuse,
-// tubes of glMaterial's emission and specular highlights under a push,
+// a tube of glMaterial's emission and specular highlight under a push,
 // rotate and scale, a patch of the colour left after tracking is switched
 // off, and one tracking emission.
 void lit() {
@@ -127,28 +127,25 @@ void lit() {
     const float green[4] = {0.0f, 1.0f, 0.0f, 1.0f};
     glMaterialfv(GL_FRONT, GL_DIFFUSE, green);
     glDisable(GL_COLOR_MATERIAL);
-    const float looks[2][4][4] = {{{0.9f, 0.9f, 0.8f, 1}, {0.1f, 0.05f, 0.0f, 1}, {30}},
-                                  {{0.5f, 0.5f, 0.5f, 1}, {0.0f, 0.3f, 0.1f, 1}, {4}}};
-    for (int i = 0; i < 2; ++i) {
-        glMaterialfv(GL_FRONT, GL_SPECULAR, looks[i][0]);
-        glMaterialfv(GL_FRONT, GL_EMISSION, looks[i][1]);
-        glMaterialf(GL_FRONT, GL_SHININESS, looks[i][2][0]);
-        glPushMatrix();
-        {
-            glTranslatef(-4.0f + 8.0f * static_cast<float>(i), 0.0f, 8.0f);
-            glRotatef(30.0f - 60.0f * static_cast<float>(i), 0.0f, 0.0f, 1.0f);
-            glScalef(1.0f + 0.8f * static_cast<float>(i), 1.5f, 1.0f);
-            glBegin(GL_TRIANGLE_STRIP);  // an upright tube, outward faces counter-clockwise
-            for (int k = 0; k <= 24; ++k) {
-                const float a = 6.2831853f * static_cast<float>(k) / 24.0f;
-                glNormal3f(std::cos(a), 0.0f, std::sin(a));
-                glVertex3f(1.2f * std::cos(a), 0.0f, 1.2f * std::sin(a));
-                glVertex3f(1.2f * std::cos(a), 3.0f, 1.2f * std::sin(a));
-            }
-            glEnd();
+    const float specular[4] = {0.9f, 0.9f, 0.8f, 1.0f}, emission[4] = {0.1f, 0.05f, 0.0f, 1.0f};
+    glMaterialfv(GL_FRONT, GL_SPECULAR, specular);
+    glMaterialfv(GL_FRONT, GL_EMISSION, emission);
+    glMaterialf(GL_FRONT, GL_SHININESS, 12.0f);
+    glPushMatrix();
+    {
+        glTranslatef(2.0f, 0.0f, 8.0f);
+        glRotatef(-30.0f, 0.0f, 0.0f, 1.0f);
+        glScalef(2.5f, 1.5f, 1.0f);
+        glBegin(GL_TRIANGLE_STRIP);  // an upright tube, outward faces counter-clockwise
+        for (int k = 0; k <= 24; ++k) {
+            const float a = 6.2831853f * static_cast<float>(k) / 24.0f;
+            glNormal3f(std::cos(a), 0.0f, std::sin(a));
+            glVertex3f(1.2f * std::cos(a), 0.0f, 1.2f * std::sin(a));
+            glVertex3f(1.2f * std::cos(a), 3.0f, 1.2f * std::sin(a));
         }
-        glPopMatrix();
+        glEnd();
     }
+    glPopMatrix();
     glTranslatef(0.0f, 0.1f, 0.0f);
     floor(-8.0f, 8.0f, 6.0f, 6);
     glColorMaterial(GL_FRONT, GL_EMISSION);
