@@ -231,16 +231,8 @@ void textures() {
 }  // namespace
 
 bool drawScene(const char* name) {
-    const struct {
-        const char* name;
-        void (*draw)();
-    } scenes[] = {{"lit", lit}, {"textures", textures}};
-    for (const auto& scene : scenes) {
-        if (std::strcmp(scene.name, name) == 0) {
-            scene.draw();
-            glFinish();
-            return true;
-        }
-    }
-    return false;
+    void (*draw)() = std::strcmp(name, "lit") == 0 ? lit : std::strcmp(name, "textures") == 0 ? textures : nullptr;
+    if (draw) draw();
+    glFinish();
+    return draw != nullptr;
 }
