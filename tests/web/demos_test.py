@@ -7,7 +7,6 @@ would spend nearly all the time on pictures no one looks at; frames_test
 compares what the browser draws."""
 
 import os
-import time
 import unittest
 
 import browser
@@ -17,14 +16,12 @@ class Demos(unittest.TestCase):
     def test_every_demo_plays_to_its_end_in_step(self):
         site = browser.Site()
         chromium = browser.Browser(site)
-        start = time.monotonic()
         try:
             for name, folder in browser.DEMO_FOLDERS.items():
                 for file in sorted(file for file in os.listdir(folder) if file.endswith(".demo")):
                     address = "demos/%s/%s" % (name, file)
                     with self.subTest(demo=address), open(os.path.join(folder, file)) as demo:
                         page = chromium.play(address, "&draw=none")
-                        print(address, [line for line in page["stdout"] if browser.FIGURES.match(line)])
                         self.assertEqual(
                             browser.faults_of_play(page, browser.frames_in(demo.read())), [], page["stderr"]
                         )
@@ -32,7 +29,6 @@ class Demos(unittest.TestCase):
         finally:
             chromium.close()
             site.close()
-        print("played in %.0f s" % (time.monotonic() - start))
 
 
 if __name__ == "__main__":

@@ -8,7 +8,6 @@ plays back exactly, frame for frame, in the page and in the desktop game
 import io
 import os
 import subprocess
-import time
 import unittest
 
 from PIL import Image
@@ -101,14 +100,9 @@ class Page(unittest.TestCase):
         with open(demo, "w") as file:
             file.write(recording)
         frames = browser.frames_in(recording)
-        start = time.monotonic()
         self.assertEqual(browser.faults_of_play(self.browser.play("made/session.demo", "&draw=none"), frames), [])
         self.assertEqual(self.browser.errors(), [])
-        middle = time.monotonic()
         self.assertEqual(browser.faults_of_play(desktop_play(demo, recording), frames), [])
-        print(
-            "%d frames: %.0f s in the page, %.0f s on the desktop" % (frames, middle - start, time.monotonic() - middle)
-        )
 
 
 if __name__ == "__main__":
