@@ -5,6 +5,7 @@ grey, the changed pixels red) into a folder, for the developer to open.
     imagediff.py PICTURE REFERENCE FOLDER      exit status 1 when they differ
 """
 import os
+import shutil
 import sys
 
 import numpy as np
@@ -27,7 +28,7 @@ if __name__ == "__main__":
     changed = np.abs(got - want).max(axis=2) > LEVEL
     if changed.mean() > SHARE:
         os.makedirs(folder, exist_ok=True)
-        Image.fromarray(got.astype(np.uint8)).save(os.path.join(folder, name + ".png"))
+        shutil.copy(picture, os.path.join(folder, name + ".png"))
         diff = np.where(changed[..., None], [255, 0, 0], want.mean(axis=2, keepdims=True) // 2)
         Image.fromarray(diff.astype(np.uint8)).save(os.path.join(folder, name + "-diff.png"))
         sys.exit(

@@ -2,7 +2,6 @@
 # mipmaps, buttons where the game looks for them, a complete font, and the
 # desktop icon written beside the data.
 import functools
-import io
 import math
 import pathlib
 import subprocess
@@ -21,26 +20,24 @@ TOOLS = pathlib.Path(__file__).resolve().parents[2] / "tools"
 
 def generate(out):
     subprocess.run([sys.executable, "-m", "assetgen", "--out", out], cwd=TOOLS, check=True)
+    return pathlib.Path(out)
 
 
-@functools.cache
-def generated():
-    out = tempfile.TemporaryDirectory(prefix="assetgen-")  # removed at exit, kept till then by the cache
-    generate(out.name)
-    return pathlib.Path(out.name), out
+GENERATED = tempfile.TemporaryDirectory(prefix="assetgen-")  # removed at exit
+generated = functools.cache(lambda: generate(GENERATED.name))
 
 
 def pixels(name):
     # A generated file named as the game names it ("textures\snow.tga"), decoded by PIL: top row first, RGB(A).
-    return np.asarray(Image.open(io.BytesIO(generated()[0].joinpath(*name.split("\\")).read_bytes())))
+    return np.asarray(Image.open(generated().joinpath(*name.split("\\"))))
 
 
 class PictureTest(unittest.TestCase):
     def test_two_runs_write_the_same_bytes_at_power_of_two_sides(self):
         with tempfile.TemporaryDirectory() as again:
             generate(again)
-            self.assertEqual(subprocess.run(["diff", "-r", generated()[0], again]).returncode, 0)
-        for path in sorted(generated()[0].joinpath("textures").iterdir()):
+            self.assertEqual(subprocess.run(["diff", "-r", generated(), again]).returncode, 0)
+        for path in sorted(generated().joinpath("textures").iterdir()):
             h, w, channels = pixels("textures\\" + path.name).shape
             self.assertTrue(w & (w - 1) == h & (h - 1) == 0 and channels == (4 if path.name == "font.tga" else 3))
 
