@@ -29,9 +29,7 @@ case ${QUORVEL_XORG_CASE:-} in
     echo "$QUORVEL_XORG_CASE: screen $before, $during while the game runs in its $window window"
     [ "$QUORVEL_XORG_CASE $during $window" = "offers 1280x1024 1280x1024" ] ||
       [ "$during $window" = "$before $before" ] || fail "$QUORVEL_XORG_CASE: the screen at $during for a $window window"
-    xdotool mousemove 100 100 key q
-    wait_for '^key 113'
-    game_end
+    xdotool mousemove 100 100 key q && wait_for '^key 113' && game_end
     expect_clean "$QUORVEL_XORG_CASE: quitting"
     [ "$(screen_size)" = "$before" ] || fail "the screen stays at $(screen_size) after quitting"
     exit 0 ;;
@@ -41,14 +39,12 @@ case ${QUORVEL_XORG_CASE:-} in
     wait_for '^state menu'
     [ "$(mode)" = 1600x1200 ] && [ "$(window_of "$recording.part")" = 1600x1200 ] ||
       fail "--fullscreen: the display at $(mode) for a $(window_of "$recording.part") window"
-    kill "$game"
-    game_end
+    kill "$game" && game_end
     for signal in SEGV KILL; do
       game_start
       wait_for '^state menu'
       [ "$(mode)" = 1280x1024 ] || fail "game mode: the display at $(mode)"
-      kill -$signal "$game"
-      game_end
+      kill -$signal "$game" && game_end
       [ "$status" = $((128 + $(kill -l $signal))) ] || grep -q 'AddressSanitizer: SEGV' "$work/stderr" ||
         fail "SIG$signal: exit code $status"
       # Put back once the game's end reaches its guard.

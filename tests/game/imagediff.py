@@ -5,6 +5,7 @@ grey, the changed pixels red) into a folder, for the developer to open.
     imagediff.py PICTURE REFERENCE FOLDER      exit status 1 when they differ
 """
 import os
+import shutil
 import sys
 
 import numpy as np
@@ -22,15 +23,10 @@ if __name__ == "__main__":
     picture, reference, folder = sys.argv[1:4]
     got, want = (np.asarray(Image.open(path).convert("RGB"), dtype=np.int16) for path in (picture, reference))
     name = os.path.splitext(os.path.basename(reference))[0]
-    if got.shape != want.shape:
-        sys.exit("FAIL: %s is %dx%d, its reference %dx%d" % ((name,) + got.shape[1::-1] + want.shape[1::-1]))
     changed = np.abs(got - want).max(axis=2) > LEVEL
     if changed.mean() > SHARE:
         os.makedirs(folder, exist_ok=True)
-        Image.fromarray(got.astype(np.uint8)).save(os.path.join(folder, name + ".png"))
+        shutil.copy(picture, os.path.join(folder, name + ".png"))
         diff = np.where(changed[..., None], [255, 0, 0], want.mean(axis=2, keepdims=True) // 2)
         Image.fromarray(diff.astype(np.uint8)).save(os.path.join(folder, name + "-diff.png"))
-        sys.exit(
-            "FAIL: %s: %.2f %% of the pixels changed, at most %.2f %% may (%s/%s-diff.png)"
-            % (name, 100 * changed.mean(), 100 * SHARE, folder, name)
-        )
+        sys.exit("FAIL: %s: %.2f %% of the pixels changed (%s)" % (name, 100 * changed.mean(), folder))

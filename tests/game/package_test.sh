@@ -13,7 +13,6 @@ cpack -G DEB --config "$QUORVEL_BUILD/CPackConfig.cmake" -B "$work/cpack" >"$wor
 version=$("$QUORVEL_BIN" --version | cut -d' ' -f2)
 deb="$work/cpack/quorvel_${version}_$(dpkg --print-architecture).deb"
 [ -f "$deb" ] || fail "no $(basename "$deb"): $(ls "$work/cpack")"
-[ "$(dpkg-deb -f "$deb" Version)" = "$version" ] || fail "the package's version is not the game's $version"
 [ "$(dpkg-deb -f "$deb" Section)" = games ] || fail "the package is not in section games"
 dpkg-deb -f "$deb" Depends | grep -q glut || fail "no dependency worked out on freeglut"
 
@@ -33,7 +32,6 @@ cmake --install "$QUORVEL_BUILD" --prefix "$work/prefix" >"$work/install.log" ||
   fail "cmake --install failed: $(tail -5 "$work/install.log")"
 diff <(cd "$root/usr" && find . -type f | sort) <(cd "$work/prefix" && find . -type f | sort) ||
   fail "cmake --install --prefix lays the files out unlike the package"
-echo "package: $(grep -c '^-' "$work/contents") files, $(du -k "$deb" | cut -f1) kB"
 
 mkdir "$work/elsewhere"
 # Its own data, not the build's that the test environment names.

@@ -1,8 +1,7 @@
 """The buttons painted on a screenshot of the menu or help screen, and a demo
-that clicks them, for screen_sizes_test.sh. In a window wider than 5:4 the
-pointer is found on the picture, so the clicks go just inside and just outside
-every edge of each painted button; up to 5:4 the buttons are the window's own
-fractions, painted near enough that each button's middle is clicked.
+that clicks them just inside and just outside every edge of each, for
+screen_sizes_test.sh (windows wider than 5:4, where the pointer is found on
+the picture).
 
     painted_buttons.py clicks MENU.png HELP.png WIDTH HEIGHT DEMO EXPECTED
         writes DEMO (the clicks, and the quit button's middle last) and
@@ -15,7 +14,7 @@ import sys
 import numpy as np
 from PIL import Image
 
-from playdemo import expect
+from playdemo import expect, frames_of
 
 RIM = ((180, 256), (140, 226), (0, 120))  # the buttons' amber rim, as filtered onto the screen
 
@@ -40,7 +39,7 @@ def clicks(menu_png, help_png, width, height, demo, expected):
     menu, help_ = boxes(menu_png), boxes(help_png)
     expect(len(menu) == 3 and len(help_) == 1, "%d menu and %d help buttons painted" % (len(menu), len(help_)))
     # A texel of the pictures spans height / 512 pixels: its blur and the painted edge's rounding stay within.
-    d, edges = 3 + height // 512, width * 4 > height * 5
+    d = 3 + height // 512
     lines, screens = ["quorvel-demo 1", "window %d %d" % (width, height), "frame 50"], []
     # Each button's probes: its back key, the screen a press leaves, the screen a miss leaves.
     for (left, top, right, bottom), back, pressed, missed in [
@@ -50,8 +49,8 @@ def clicks(menu_png, help_png, width, height, demo, expected):
     ]:
         lines += ["key %d" % ord("h"), "frame 50"] if missed == "help" else []
         x, y = (left + right) // 2, (top + bottom) // 2
-        inside = [(left + d, y), (right - 1 - d, y), (x, top + d), (x, bottom - 1 - d)] if edges else [(x, y)]
-        outside = [(left - 1 - d, y), (right + d, y), (x, top - 1 - d), (x, bottom + d)] if edges else []
+        inside = [(left + d, y), (right - 1 - d, y), (x, top + d), (x, bottom - 1 - d)]
+        outside = [(left - 1 - d, y), (right + d, y), (x, top - 1 - d), (x, bottom + d)]
         for (px, py), hit in [(p, True) for p in inside] + [(p, False) for p in outside]:
             lines += ["button 0 down %d %d" % (px, py), "button 0 up %d %d" % (px, py), "frame 50"]
             lines += ["key %d" % ord(back), "frame 50"] if hit else []
@@ -62,23 +61,15 @@ def clicks(menu_png, help_png, width, height, demo, expected):
         f.write("\n".join(lines) + "\n")
     with open(expected, "w") as f:
         f.write("\n".join(screens) + "\n")
-    print(
-        "buttons painted at %s (menu), %s (help); clicks %s"
-        % (menu, help_, "%d pixels about their edges" % d if edges else "in their middles")
-    )
+    print("buttons painted at %s (menu), %s (help); clicks %d pixels about their edges" % (menu, help_, d))
 
 
 def check(replay, expected):
-    """Each click's screen is the state line that follows it."""
-    with open(expected) as f:
-        wanted = f.read().split()
-    with open(replay) as f:
-        lines = f.read().splitlines()
-    clicked = [i for i, line in enumerate(lines) if line.startswith("button 0 up")]
-    for n, want in enumerate(wanted):
-        expect(n < len(clicked), "the game ended before click %d" % (n + 1))
-        state = next((line for line in lines[clicked[n] :] if line.startswith("state")), "state gone")
-        expect(state.split()[1] == want, "%s left the %s, not the %s" % (lines[clicked[n]], state.split()[1], want))
+    """Each click's screen is the state of the frame that follows it."""
+    with open(expected) as f, open(replay) as g:
+        wanted, played = f.read().split(), frames_of(g.read())
+    left = [f.screen for f in played if f.state and any(e.startswith("button 0 up") for e in f.events)][: len(wanted)]
+    expect(left == wanted, "the clicks left the screens %s, not %s" % (left, wanted))
     print("%d clicks, each leaving the screen expected" % len(wanted))
 
 

@@ -41,8 +41,7 @@ window_of() { awk '/^window/ { print $2 "x" $3; exit }' "$1"; }   # window_of DE
 replays_alike() {
   play "$QUORVEL_DATA" --window "$(window_of "$2")" --timedemo "$2" --record "$work/replayed.demo"
   expect_clean "$1: the playback"
-  cmp -s <(grep '^state' "$2") <(grep '^state' "$work/replayed.demo") ||
-    fail "$1: the playback's states differ from the recording's"
+  cmp -s <(grep '^state' "$2") <(grep '^state' "$work/replayed.demo") || fail "$1: the playback's states differ"
 }
 
 # game_start ARGS...: the game in the background, recording to $recording
@@ -55,10 +54,7 @@ game_start() {
   seen=0
 }
 
-game_stop() {
-  if [ -n "$game" ]; then kill "$game" 2>/dev/null || true; fi
-  game=""
-}
+game_stop() { [ -z "$game" ] || kill "$game" 2>/dev/null || true; game=""; }
 
 # game_end: waits for the running game to end by itself; status as play's.
 game_end() {
@@ -73,15 +69,11 @@ game_end() {
 wait_for() {
   local at alive file
   for _ in $(seq 1200); do
-    alive=0
+    alive=0 file="$recording.part"
     kill -0 "$game" 2>/dev/null && alive=1
-    file="$recording.part"
     [ -e "$file" ] || file=$recording
     at=$(tail -n +$((seen + 1)) "$file" 2>/dev/null | grep -n -m1 -- "$1" | cut -d: -f1 || true)
-    if [ -n "$at" ]; then
-      seen=$((seen + at))
-      return 0
-    fi
+    [ -z "$at" ] || { seen=$((seen + at)) && return 0; }
     [ "$alive" = 1 ] || fail "the game ended while waiting for '$1'"
     sleep 0.1
   done
@@ -113,7 +105,6 @@ shoot() {
   for _ in 1 2 3; do wait_for "$still"; done
   import -silent -window "$(xdotool search --onlyvisible --name '^Quorvel$')" -strip \
     -define png:exclude-chunks=date,time "$png"
-  local pid=$game
-  game_stop
-  wait "$pid" 2>/dev/null || true
+  kill "$game" && wait "$game" 2>/dev/null || true
+  game=""
 }
