@@ -63,13 +63,12 @@ TEST(CommandLine, MistakesGiveOneLineNamingThem) {
         {{"--fullscreen", "--fullscreen"}, "--fullscreen is given twice"},
         {{"--window", "--fullscreen"}, "--window and --fullscreen don't go together"},
         {{"--record", "a", "--record", "b"}, "--record is given twice"},
-        {{"--window", "31x600"}, "--window 31x600: each side must be 32 to 16384 pixels"},
-        {{"--window", "600x31"}, "--window 600x31: each side must be 32 to 16384 pixels"},
-        {{"--window", "16385x600"}, "--window 16385x600: each side must be 32 to 16384 pixels"},
-        {{"--window", "600x16385"}, "--window 600x16385: each side must be 32 to 16384 pixels"},
         {{"--window", "abc"}, "--window takes a size such as 800x600, not 'abc'"},
         {{"--window", "800x600+0"}, "--window takes a size such as 800x600, not '800x600+0'"},
         {{"--window", "--window"}, "--window is given twice"},
     };
     for (const Case& c : cases) EXPECT_EQ(parse(c.args).error, c.error);
+    for (const char* size : {"31x600", "600x31", "16385x600", "600x16385"})
+        EXPECT_EQ(parse({"--window", size}).error,
+                  "--window " + std::string(size) + ": each side must be 32 to 16384 pixels");
 }

@@ -117,15 +117,6 @@ TEST(Readers, DecodeWhatTheyCanAndRefuseTheRest) {
             EXPECT_EQ(readAs(reader, files[i]), Bytes()) << reader << " refusal " << i;
 }
 
-// The loader ends the program, before any GL, when it can't make a whole texture.
-TEST(TgaTextureDeathTest, UnreadableFilesEndTheProgramWithCode1) {
-    GTEST_FLAG_SET(death_test_style, "threadsafe");
-    TempDir dir;
-    unsigned int texture = 0;
-    for (std::string path : {dir.write("t.tga", tga(10, 3, 1, 24, {0x83, 1, 2, 3})), dir.path() + "/missing.tga"})
-        EXPECT_EXIT(loadTgaTexture(path.c_str(), &texture), ::testing::ExitedWithCode(1), "") << path;
-}
-
 // A material texture of 3 x 2 at 24 bits has rows of 9 bytes, which an unpack alignment of 8 would misread; the
 // alignment is kept. PCX pictures are scaled to the largest powers of two that fit (256 x 3 to 256 x 2), as RGBA
 // through the palette, whatever pixel store the holder left set, and keep it. A picture that fails to load leaves

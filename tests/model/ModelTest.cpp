@@ -1,6 +1,5 @@
 // Model files read by the format's rules, bones posed, the ground probe, and the material state in a real context.
 #include "model/Model.h"
-#include "model/TextLine.h"
 #include "support/GlContext.h"
 #include "support/TempDir.h"
 
@@ -9,8 +8,6 @@
 
 #include <array>
 #include <cmath>
-#include <cstdio>
-#include <cstring>
 #include <sstream>
 #include <tuple>
 #include <vector>
@@ -227,15 +224,4 @@ TEST(ModelDraw, TheExponentClampedAndNoTextureWithoutAMaterial) {
     glEnable(GL_TEXTURE_2D);
     model.draw();
     EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
-}
-
-// A line longer than the reader holds comes in pieces of 255 characters, never one more.
-TEST(TextLine, ALongLineReadsAsSeveral) {
-    std::FILE* file = std::fopen(TempDir().write("long.txt", std::string(300, 'a') + "\n").c_str(), "r");
-    ASSERT_NE(file, nullptr);
-    TextLine line;
-    std::vector<std::size_t> lengths;
-    while (line.read(file)) lengths.push_back(std::strlen(line.text()));
-    std::fclose(file);
-    EXPECT_EQ(lengths, (std::vector<std::size_t>{255, 45}));
 }

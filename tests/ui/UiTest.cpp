@@ -3,18 +3,14 @@
 #include "support/GlContext.h"
 #include "support/TempDir.h"
 #include "ui/BalanceGauge.h"
-#include "ui/BitmapFont.h"
-#include "ui/FormatInt.h"
 #include "ui/HelpScreen.h"
 #include "ui/MenuScreen.h"
-#include "ui/ScreenLayout.h"
 #include "ui/TimingGauge.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <cmath>
 #include <functional>
 #include <limits>
 #include <tuple>
@@ -84,12 +80,6 @@ const float notANumber = std::numeric_limits<float>::quiet_NaN();
 const std::pair<float, float> unusableSizes[] = {{0, 0}, {-768, 384}, {768, -384}, {notANumber, 9}};
 
 }  // namespace
-
-TEST(FormatInt, WritesTheLongestIntIntoTwelveCharacters) {
-    char buffer[12];  // the smallest buffer callers may pass
-    formatInt(buffer, INT_MIN);
-    EXPECT_STREQ(buffer, "-2147483648");
-}
 
 // Drawn three times the window's width, shifted, so the bar's steps are wider than a pixel. The fill is blue below
 // 100, green at 100, red from 101 to 200 (as long as the blue 100 less) with the panel above, centred where the
@@ -164,73 +154,6 @@ TEST(BalanceGauge, LinesThickenWithTheWindowsHeight) {
         int thickness = 0;
         for (int y = 118; y < 138; ++y) thickness += at(rgb, 192, y) == Rgb{255, 255, 0};
         EXPECT_EQ(thickness, pixels) << height << " lines";
-    }
-}
-
-// At scale 0.5 a glyph is 8 units of the 32 x 32 text area square and the pen moves 5: "A B" from (2, 3) puts A over
-// x 2..10, the clear space over 7..15, B over 12..20, y 3..11. Characters without a glyph must not reach display
-// lists outside the font's own, even when another part's lists lie right below them.
-TEST(BitmapFont, GlyphsLandWhereThePenPutsThemAndNothingElseIsDrawn) {
-    REQUIRE_GL_CONTEXT();
-    const GLuint foreign = glGenLists(128);
-    for (GLuint i = 0; i < 128; ++i) glNewList(foreign + i, GL_COMPILE), glRecti(-99, -99, 99, 99), glEndList();
-    auto cell = [](int glyph) { return Rgb{glyph % 16 * 16 + 8, glyph / 16 * 16 + 8, 128}; };
-    Bytes grid;  // BGRA, each glyph's cell coloured as cell() says, the grid's rows from the bottom; the space clear
-    for (int y = 255; y >= 0; --y)
-        for (int x = 0; x < 256; ++x)
-            grid.insert(grid.end(), {128, Byte(y / 16 * 16 + 8), Byte(x / 16 * 16 + 8), Byte((x | y) < 16 ? 0 : 255)});
-    TempDir dir;
-    BitmapFont font, rgb;  // a 24-bit picture, which RGBA would overrun, gives plain white glyphs
-    font.load(dir.write("font.tga", tga(2, 256, 256, 32, grid)).c_str());
-    rgb.load(dir.write("rgb.tga", tga(2, 256, 256, 24, Bytes(256 * 256 * 3, 99))).c_str());
-    auto print = [&](const BitmapFont& f, const char* text) {
-        return drawn({0, 0, GlContext::width(), GlContext::height()}, [&] { f.print(2, 3, text, 0, 0.5f); });
-    };
-    auto textAt = [](const Bytes& picture, float u, float v) {
-        return at(picture, int(u * GlContext::width() / 32), int(v * GlContext::height() / 32));
-    };
-    const Bytes ab = print(font, "A B");
-    for (auto [u, colour] : {std::pair{2.5f, cell(33)}, {9.5f, cell(33)}, {11.5f, black}, {12.5f, cell(34)}})
-        EXPECT_EQ(textAt(ab, u, 3.5f), colour) << u;
-    EXPECT_EQ(textAt(drawn({0, 0, 256, 256}, [&] { font.print(2, 3, "A", 1, 0.5f); }), 6, 7), cell(161)) << "set 1";
-    EXPECT_EQ(print(font, "\001A\037\301\200B"), print(font, "AB")) << "characters without a glyph drew";
-    EXPECT_EQ(textAt(print(rgb, "A"), 6, 7), (Rgb{255, 255, 255}));
-    glDeleteLists(foreign, 128);
-}
-
-// Wider than 5:4 a glyph keeps the size it has at 5:4 of the same height; text at leftEdge starts at the window's
-// left edge, text in the 32 units of the middle keeps its place from the window's middle.
-TEST(BitmapFont, WideWindowsKeepTheGlyphsShapeAndTheMiddle) {
-    REQUIRE_GL_CONTEXT();
-    TempDir dir;
-    BitmapFont font;  // plain white glyphs
-    font.load(dir.write("rgb.tga", tga(2, 256, 256, 24, Bytes(256 * 256 * 3, 99))).c_str());
-    auto box = [&](int width, bool atLeftEdge) {
-        font.resize(width, 128);
-        const float x = atLeftEdge ? font.leftEdge() : 13;
-        const Pixels p = find(drawn({0, 0, width, 128}, [&] { font.print(x, 3, "A", 0, 0.5f); }), Rgb{255, 255, 255});
-        return std::vector<float>{p.box[0] - (atLeftEdge ? 0 : width / 2), p.box[1], p.box[2] - p.box[0], p.box[3]};
-    };
-    for (bool atLeftEdge : {true, false}) EXPECT_EQ(box(256, atLeftEdge), box(160, atLeftEdge)) << atLeftEdge;
-}
-
-// The buttons answer over the rectangles the generator paints them on (ui/ScreenLayout.h, which tests/tools holds
-// the pictures to): a point inside each answers its number, one on an edge or just outside answers 0.
-TEST(Screens, ButtonsAnswerWhereThePicturesPaintThem) {
-    const std::tuple<const char*, int (*)(float, float), std::vector<ButtonRect>> screens[] = {
-        {"menu", MenuScreen::buttonAt, {std::begin(screenLayout::menuButtons), std::end(screenLayout::menuButtons)}},
-        {"help", HelpScreen::buttonAt, {std::begin(screenLayout::helpButtons), std::end(screenLayout::helpButtons)}}};
-    for (const auto& [table, buttonAt, buttons] : screens) {
-        for (int n = 1; n <= static_cast<int>(buttons.size()); ++n) {
-            const auto [left, right, top, bottom] = buttons[n - 1];  // window fractions, y from the top
-            const float x = (left + right) / 2, y = (top + bottom) / 2;
-            EXPECT_EQ(buttonAt(x, y), n) << table;
-            for (auto [px, py] : {std::pair{left, y}, {right, y}, {x, top}, {x, bottom}}) {
-                EXPECT_EQ(buttonAt(std::nextafter(px, x), std::nextafter(py, y)), n)
-                    << table << " " << px << ", " << py;
-                EXPECT_EQ(buttonAt(px, py), 0) << table << " " << px << ", " << py;
-            }
-        }
     }
 }
 
