@@ -127,4 +127,18 @@ TEST_F(RiderTest, LandingsAreJudgedAtTheEdgesOfWhatLands) {
     }
 }
 
+// Huge trick rates and a tiny backward one keep the turn in [0, 360): a tiny backward turn must
+// not round to 360, nor a backward one stay negative.
+TEST_F(RiderTest, TrickTurnsWrapIntoOneTurnAtAnyRate) {
+    fly(Vec3{0, 1000, 0}, 0.0f);
+    for (float rate : {1e9f, -3e8f, -1e-5f, -10.0f}) {
+        s.trickRotation = Vec3{};
+        s.spinRate = rate;
+        s.flipRate = -rate;
+        rider.update();
+        const Vec3& t = s.trickRotation;
+        EXPECT_TRUE(t.y >= 0 && t.y < 360 && t.z >= 0 && t.z < 360) << rate << ": " << t.y << " " << t.z;
+    }
+}
+
 }  // namespace
