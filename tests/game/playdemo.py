@@ -170,7 +170,11 @@ def main():
         )
         with open(replay) as f:
             played, printed = frames_of(f.read()), run.stdout
-    expect("\n%d frames, " % len(played) in "\n" + printed, "no timedemo figures for %d frames" % len(played))
+    figures = re.search(r"^(\d+) frames, ([\d.]+) seconds, ([\d.]+) frames per second$", printed, re.M)
+    expect(figures and int(figures[1]) == len(played), "no timedemo figures for %d frames" % len(played))
+    # Frames over seconds, within the rounding of the two.
+    count, seconds, rate = int(figures[1]), float(figures[2]), float(figures[3])
+    expect(abs(rate - count / seconds) <= 0.05 + 5e-4 * count / seconds**2, "the figures disagree: " + figures[0])
     given = frames_of(recorded)
     for i, (a, b) in enumerate(zip(given, played)):
         expect(a.state == b.state, "frame %d differs from the recording:\n  %s\n  %s" % (i + 1, a.state, b.state))
